@@ -1,0 +1,12 @@
+// Path helpers of the application's common-file library.
+#pragma once
+
+#include "framework/afx/CString.h"
+
+class KIVFW_API CCommonFile {
+public:
+    // The application's folder, ending in a backslash.
+    static CString GetModulePath();
+    // The folder part of a full file path, ending in a backslash ("" when the path has none).
+    static CString GetPathName(const wchar_t* lpszFullPath);
+};

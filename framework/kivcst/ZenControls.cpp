@@ -1,0 +1,398 @@
+#include "framework/kivcst/ZenControls.h"
+
+#include "framework/kivcst/ZenDialog.h"
+#include "framework/kivcst/ZenSkin.h"
+
+#include <uxtheme.h>
+
+#include <algorithm>
+
+BOOL CZenControl::AttachTo(CWnd& control, UINT nID, CWnd* pDialog)
+{
+    if (!pDialog || !control.SubclassDlgItem(nID, pDialog))
+        return FALSE;
+    const auto* zen = dynamic_cast<const CZenDialog*>(pDialog);
+    m_bSystemLook = zen ? zen->m_bSystemLook : TRUE;
+    return TRUE;
+}
+
+// ---- push buttons ----
+
+BOOL CZenButton::Attach(UINT nID, CWnd* pDialog, COLORREF crFace, COLORREF crText, COLORREF crFrame,
+                        COLORREF crFocus, int nFlag)
+{
+    if (!AttachTo(*this, nID, pDialog))
+        return FALSE;
+    m_crFace = crFace;
+    m_crText = crText;
+    m_crFrame = crFrame;
+    m_crFocus = crFocus;
+    m_nFlag = nFlag;
+    if (!m_bSystemLook) {
+        const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+        ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+        Invalidate();
+    }
+    return TRUE;
+}
+
+HICON CZenButton::SetIcon(HICON hIcon)
+{
+    const HICON previous = m_hIcon;
+    m_hIcon = hIcon;
+    if (m_bSystemLook)
+        return CButton::SetIcon(hIcon);
+    Invalidate();
+    return previous;
+}
+
+void CZenButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDC& dc = *CDC::FromHandle(lpDrawItemStruct->hDC);
+    CRect rect(lpDrawItemStruct->rcItem);
+    const bool pressed = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
+    const bool disabled = (lpDrawItemStruct->itemState & ODS_DISABLED) != 0;
+    dc.FillSolidRect(rect, pressed ? m_crFrame : m_crFace);
+    CBrush frame(m_crFrame);
+    dc.FrameRect(rect, frame);
+    if (m_hIcon) {
+        ICONINFO info{};
+        int cx = ::GetSystemMetrics(SM_CXSMICON);
+        int cy = ::GetSystemMetrics(SM_CYSMICON);
+        if (::GetIconInfo(m_hIcon, &info)) {
+            BITMAP bitmap{};
+            if (info.hbmColor && ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap)) {
+                cx = bitmap.bmWidth;
+                cy = bitmap.bmHeight;
+            }
+            if (info.hbmColor)
+                ::DeleteObject(info.hbmColor);
+            if (info.hbmMask)
+                ::DeleteObject(info.hbmMask);
+        }
+        ::DrawIconEx(dc, rect.left + (rect.Width() - cx) / 2, rect.top + (rect.Height() - cy) / 2, m_hIcon, cx, cy,
+                     0, nullptr, DI_NORMAL);
+    } else {
+        const CString caption = GetWindowText();
+        const HGDIOBJ oldFont = dc.SelectObject(GetFont());
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(disabled ? m_crFrame : m_crText);
+        CRect text = rect;
+        if (pressed)
+            text.OffsetRect(1, 1);
+        dc.DrawText(caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        dc.SelectObject(oldFont);
+    }
+    if (m_nFlag && (lpDrawItemStruct->itemState & ODS_FOCUS)) {
+        CRect focus = rect;
+        focus.DeflateRect(3, 3);
+        CBrush pen(m_crFocus);
+        dc.FrameRect(focus, pen);
+    }
+}
+
+// ---- self-painted buttons ----
+
+LRESULT CZenPaintedButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_bSystemLook)
+        return CButton::WindowProc(message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT: {
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(client);
+        PaintDark(dc, client);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return TRUE;
+    default:
+        break;
+    }
+    const LRESULT result = CButton::WindowProc(message, wParam, lParam);
+    // The system control repaints itself directly on these; paint the skin over it.
+    switch (message) {
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case BM_CLICK:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_UPDATEUISTATE:
+        if (m_hWnd)
+            ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+HBRUSH CZenPaintedButton::ParentColors(CDC& dc)
+{
+    const HWND parent = ::GetParent(m_hWnd);
+    return reinterpret_cast<HBRUSH>(
+        ::SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(m_hWnd)));
+}
+
+namespace {
+
+// The mark's square at the left of the control, as large as a menu check mark.
+CRect MarkRect(const CRect& client)
+{
+    const int size = std::min(::GetSystemMetrics(SM_CXMENUCHECK), static_cast<int>(client.Height()));
+    const int top = client.top + (client.Height() - size) / 2;
+    return CRect(client.left, top, client.left + size, top + size);
+}
+
+void DrawCaption(CDC& dc, CWnd& control, const CRect& textRect, bool enabled)
+{
+    const CString caption = control.GetWindowText();
+    const HGDIOBJ oldFont = dc.SelectObject(control.GetFont());
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(enabled ? ZenSkin::kText : ZenSkin::kTextDisabled);
+    CRect rect = textRect;
+    dc.DrawText(caption, rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    dc.SelectObject(oldFont);
+}
+
+CRect CaptionRect(CDC& dc, CWnd& control, const CRect& client, int left)
+{
+    const HGDIOBJ oldFont = dc.SelectObject(control.GetFont());
+    CRect measured(left, client.top, client.right, client.bottom);
+    const CString caption = control.GetWindowText();
+    dc.DrawText(caption, measured, DT_LEFT | DT_SINGLELINE | DT_CALCRECT);
+    dc.SelectObject(oldFont);
+    const int height = measured.Height();
+    measured.top = client.top + (client.Height() - height) / 2;
+    measured.bottom = measured.top + height;
+    return measured;
+}
+
+}  // namespace
+
+bool CZenCheckBox::FocusAroundMark() const
+{
+    return GetWindowTextLength() == 0;
+}
+
+void CZenCheckBox::PaintDark(CDC& dc, const CRect& client)
+{
+    const HBRUSH back = ParentColors(dc);
+    dc.FillRect(client, back ? back : ZenSkin::BackBrush());
+    const bool enabled = IsWindowEnabled() != FALSE;
+    const CRect mark = MarkRect(client);
+    if (enabled)
+        CZenDialogBase::DrawCheckBox(&dc, mark, GetCheck() == BST_CHECKED, 1, 3, ZenSkin::kMarkFrame, ZenSkin::kMark,
+                                     ZenSkin::kBack);
+    else
+        CZenDialogBase::DrawCheckBox(&dc, mark, GetCheck() == BST_CHECKED, 1, 3, ZenSkin::kMarkFrameDisabled,
+                                     ZenSkin::kMarkDisabled, ZenSkin::kMarkBackDisabled);
+    const CRect caption = CaptionRect(dc, *this, client, mark.right + 4);
+    DrawCaption(dc, *this, caption, enabled);
+    if (::GetFocus() == m_hWnd) {
+        CRect focus = FocusAroundMark() ? mark : caption;
+        focus.InflateRect(1, 1);
+        dc.SetTextColor(ZenSkin::kText);
+        dc.SetBkColor(ZenSkin::kBack);
+        dc.DrawFocusRect(focus);
+    }
+}
+
+void CZenRadioButton::PaintDark(CDC& dc, const CRect& client)
+{
+    const HBRUSH back = ParentColors(dc);
+    dc.FillRect(client, back ? back : ZenSkin::BackBrush());
+    const bool enabled = IsWindowEnabled() != FALSE;
+    const CRect mark = MarkRect(client);
+    if (enabled)
+        CZenDialogBase::DrawRadioMark(&dc, mark, GetCheck() == BST_CHECKED, ZenSkin::kMarkFrame, ZenSkin::kMark,
+                                      ZenSkin::kBack);
+    else
+        CZenDialogBase::DrawRadioMark(&dc, mark, GetCheck() == BST_CHECKED, ZenSkin::kMarkFrameDisabled,
+                                      ZenSkin::kMarkDisabled, ZenSkin::kMarkBackDisabled);
+    const CRect caption = CaptionRect(dc, *this, client, mark.right + 4);
+    DrawCaption(dc, *this, caption, enabled);
+    if (::GetFocus() == m_hWnd) {
+        CRect focus = caption;
+        focus.InflateRect(1, 1);
+        dc.SetTextColor(ZenSkin::kText);
+        dc.SetBkColor(ZenSkin::kBack);
+        dc.DrawFocusRect(focus);
+    }
+}
+
+void CZenGroupBox::PaintDark(CDC& dc, const CRect& client)
+{
+    const HGDIOBJ oldFont = dc.SelectObject(GetFont());
+    TEXTMETRICW metrics{};
+    dc.GetTextMetrics(&metrics);
+    const CString caption = GetWindowText();
+    const CSize extent = dc.GetTextExtent(caption);
+    const int lineY = client.top + metrics.tmHeight / 2;
+    CPen pen(PS_SOLID, 1, ZenSkin::kFrame);
+    const HGDIOBJ oldPen = dc.SelectObject(&pen);
+    const int textLeft = client.left + metrics.tmAveCharWidth;
+    dc.MoveTo(client.left, lineY);
+    dc.LineTo(client.left, client.bottom - 1);
+    dc.LineTo(client.right - 1, client.bottom - 1);
+    dc.LineTo(client.right - 1, lineY);
+    if (caption.IsEmpty()) {
+        dc.LineTo(client.left, lineY);
+    } else {
+        dc.LineTo(textLeft + extent.cx + 2, lineY);
+        dc.MoveTo(textLeft - 2, lineY);
+        dc.LineTo(client.left, lineY);
+        CRect text(textLeft, client.top, textLeft + extent.cx, client.top + metrics.tmHeight);
+        dc.FillSolidRect(text, ZenSkin::kBack);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(IsWindowEnabled() ? ZenSkin::kText : ZenSkin::kTextDisabled);
+        dc.DrawText(caption, text, DT_LEFT | DT_SINGLELINE);
+    }
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldFont);
+}
+
+LRESULT CFocusCheckBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CZenCheckBox::WindowProc(message, wParam, lParam);
+    // The system draws no focus for a box without a caption: draw it around the mark.
+    if (m_bSystemLook && m_hWnd && (message == WM_PAINT || message == WM_SETFOCUS || message == WM_KILLFOCUS ||
+                                    message == BM_SETCHECK || message == WM_LBUTTONUP)) {
+        if (message != WM_PAINT) {
+            ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        } else if (::GetFocus() == m_hWnd) {
+            CClientDC dc(this);
+            CRect client;
+            GetClientRect(client);
+            CRect mark = MarkRect(client);
+            mark.InflateRect(1, 1);
+            dc.DrawFocusRect(mark);
+        }
+    }
+    return result;
+}
+
+// ---- statics ----
+
+void CZenStatic::SetWindowTextW(const wchar_t* lpszString)
+{
+    CWnd::SetWindowText(lpszString);
+    Invalidate();
+}
+
+LRESULT CZenVStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND)
+        return TRUE;
+    if (message != WM_PAINT)
+        return CStatic::WindowProc(message, wParam, lParam);
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(client);
+    const HBRUSH back = reinterpret_cast<HBRUSH>(::SendMessageW(
+        ::GetParent(m_hWnd), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), reinterpret_cast<LPARAM>(m_hWnd)));
+    dc.FillRect(client, back ? back : ::GetSysColorBrush(COLOR_3DFACE));
+    if (!IsWindowEnabled())
+        dc.SetTextColor(m_bSystemLook ? ::GetSysColor(COLOR_GRAYTEXT) : ZenSkin::kTextDisabled);
+    dc.SetBkMode(TRANSPARENT);
+    const HGDIOBJ oldFont = dc.SelectObject(GetFont());
+    TEXTMETRICW metrics{};
+    dc.GetTextMetrics(&metrics);
+    const CString caption = GetWindowText();
+    int y = client.top;
+    for (int i = 0; i < caption.GetLength(); ++i) {
+        CRect cell(client.left, y, client.right, y + metrics.tmHeight);
+        const CString character(caption.GetAt(i));
+        dc.DrawText(character, cell, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+        y += metrics.tmHeight;
+    }
+    dc.SelectObject(oldFont);
+    return 0;
+}
+
+// ---- up-down ----
+
+LRESULT CZenSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_bSystemLook || message != WM_PAINT)
+        return CSpinButtonCtrl::WindowProc(message, wParam, lParam);
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(client);
+    const bool enabled = IsWindowEnabled() != FALSE;
+    CBrush frame(ZenSkin::kFrame);
+    CBrush arrowBrush(enabled ? ZenSkin::kText : ZenSkin::kTextDisabled);
+    CPen arrowPen(PS_SOLID, 1, enabled ? ZenSkin::kText : ZenSkin::kTextDisabled);
+    const HGDIOBJ oldBrush = dc.SelectObject(&arrowBrush);
+    const HGDIOBJ oldPen = dc.SelectObject(&arrowPen);
+    const int middle = client.top + client.Height() / 2;
+    for (int half = 0; half < 2; ++half) {
+        CRect part(client.left, half ? middle : client.top, client.right, half ? client.bottom : middle);
+        dc.FillSolidRect(part, ZenSkin::kFieldBack);
+        dc.FrameRect(part, frame);
+        const int cx = part.left + part.Width() / 2;
+        const int cy = part.top + part.Height() / 2;
+        const int size = std::max(1, std::min(part.Width(), part.Height()) / 4);
+        const POINT up[3] = {{cx - size, cy + size / 2}, {cx + size, cy + size / 2}, {cx, cy - size / 2 - 1}};
+        const POINT down[3] = {{cx - size, cy - size / 2}, {cx + size, cy - size / 2}, {cx, cy + size / 2 + 1}};
+        dc.Polygon(half ? down : up, 3);
+    }
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+    return 0;
+}
+
+// ---- lists ----
+
+void CZenListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CDC& dc = *CDC::FromHandle(lpDrawItemStruct->hDC);
+    const CRect rect(lpDrawItemStruct->rcItem);
+    const bool selected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
+    const bool enabled = IsWindowEnabled() != FALSE;
+    COLORREF back = m_bSystemLook ? ::GetSysColor(COLOR_WINDOW) : ZenSkin::kBack;
+    COLORREF text = m_bSystemLook ? ::GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT)
+                                  : (enabled ? ZenSkin::kText : ZenSkin::kTextDisabled);
+    if (selected && enabled) {
+        back = m_bSystemLook ? ::GetSysColor(COLOR_HIGHLIGHT) : ZenSkin::kFieldBack;
+        text = m_bSystemLook ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : ZenSkin::kText;
+    }
+    dc.FillSolidRect(rect, back);
+    if (lpDrawItemStruct->itemID != static_cast<UINT>(-1)) {
+        const CString caption = GetText(static_cast<int>(lpDrawItemStruct->itemID));
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(text);
+        CRect textRect = rect;
+        textRect.left += 2;
+        dc.DrawText(caption, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (lpDrawItemStruct->itemState & ODS_FOCUS) {
+        dc.SetTextColor(text);
+        dc.SetBkColor(back);
+        dc.DrawFocusRect(rect);
+    }
+}
+
+BOOL CZenListCtrl::Attach(UINT nID, CWnd* pDialog)
+{
+    if (!AttachTo(*this, nID, pDialog))
+        return FALSE;
+    if (!m_bSystemLook) {
+        ListView_SetBkColor(m_hWnd, ZenSkin::kBack);
+        ListView_SetTextBkColor(m_hWnd, ZenSkin::kBack);
+        ListView_SetTextColor(m_hWnd, ZenSkin::kText);
+    }
+    return TRUE;
+}
+
+HRESULT CZenTheme::SetWindowTheme(HWND hWnd, const wchar_t* pszSubAppName, const wchar_t* pszSubIdList)
+{
+    return ::SetWindowTheme(hWnd, pszSubAppName, pszSubIdList);
+}
