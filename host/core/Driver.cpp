@@ -551,6 +551,7 @@ void Driver::Perform(HWND dialog, const Action& action)
 
 void Driver::Dump(Journal& journal, HWND dialog)
 {
+    journal.Note(L"dump " + WindowText(dialog));
     for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
         const int id = ::GetDlgCtrlID(control);
         const std::wstring cls = ClassName(control);

@@ -1,0 +1,161 @@
+#include "tests/support/DialogHarness.h"
+
+#include "framework/kivreg/Registry.h"
+
+#include <windows.h>
+
+namespace kivtest {
+
+namespace {
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+int ReadField(const std::wstring& line, const wchar_t* name, int fallback)
+{
+    const size_t pos = line.find(std::wstring(L" ") + name + L"=");
+    if (pos == std::wstring::npos)
+        return fallback;
+    return std::stoi(line.substr(pos + std::wcslen(name) + 2));
+}
+
+}  // namespace
+
+std::vector<std::wstring> DialogRun::Commands() const
+{
+    std::vector<std::wstring> commands;
+    for (const std::wstring& line : journal) {
+        if (StartsWith(line, L"> "))
+            commands.push_back(line.substr(2));
+    }
+    return commands;
+}
+
+std::vector<std::wstring> DialogRun::Statements() const
+{
+    std::vector<std::wstring> statements;
+    for (const std::wstring& command : Commands()) {
+        if (!StartsWith(command, L"? "))
+            statements.push_back(command);
+    }
+    return statements;
+}
+
+std::vector<std::wstring> DialogRun::Queries() const
+{
+    std::vector<std::wstring> queries;
+    for (const std::wstring& command : Commands()) {
+        if (StartsWith(command, L"? "))
+            queries.push_back(command.substr(2));
+    }
+    return queries;
+}
+
+std::vector<std::wstring> DialogRun::Messages() const
+{
+    std::vector<std::wstring> messages;
+    for (const std::wstring& line : journal) {
+        if (StartsWith(line, L"! "))
+            messages.push_back(line.substr(2));
+    }
+    return messages;
+}
+
+std::vector<ControlState> DialogRun::Dump(size_t n) const
+{
+    // A dump is a "# dump CAPTION" line followed by the lines of its controls and their items.
+    std::vector<std::vector<ControlState>> dumps;
+    bool inDump = false;
+    for (const std::wstring& line : journal) {
+        if (StartsWith(line, L"# dump ")) {
+            dumps.emplace_back();
+            inDump = true;
+            continue;
+        }
+        const bool control = StartsWith(line, L"# ") && line.find(L" enabled=") != std::wstring::npos &&
+                             !StartsWith(line, L"#   ");
+        const bool item = StartsWith(line, L"#   ");
+        if (control && inDump) {
+            ControlState state;
+            const std::wstring body = line.substr(2);
+            const size_t space = body.find(L' ');
+            state.id = std::stoi(body.substr(0, space));
+            const size_t clsEnd = body.find(L" enabled=");
+            state.cls = body.substr(space + 1, clsEnd - space - 1);
+            state.enabled = ReadField(body, L"enabled", 0) != 0;
+            state.visible = ReadField(body, L"visible", 0) != 0;
+            state.checked = ReadField(body, L"checked", 0);
+            state.sel = ReadField(body, L"sel", -1);
+            const size_t text = body.find(L" text=");
+            state.text = text == std::wstring::npos ? std::wstring() : body.substr(text + 6);
+            dumps.back().push_back(state);
+        } else if (item && inDump && !dumps.back().empty()) {
+            const std::wstring body = line.substr(4);
+            const size_t space = body.find(L' ');
+            dumps.back().back().items.push_back(space == std::wstring::npos ? std::wstring() : body.substr(space + 1));
+        } else {
+            inDump = false;
+        }
+    }
+    return n < dumps.size() ? dumps[n] : std::vector<ControlState>{};
+}
+
+std::optional<ControlState> DialogRun::Control(int id, size_t n) const
+{
+    for (const ControlState& state : Dump(n)) {
+        if (state.id == id)
+            return state;
+    }
+    return std::nullopt;
+}
+
+DialogRun Run(const DialogScript& script, std::string* stateAfter)
+{
+    kivhost::HostSession session;
+    std::vector<std::wstring> problems;
+    if (script.bundledSky)
+        session.LoadBundledSky(problems);
+    if (!script.state.empty())
+        session.LoadStateText(script.state, problems);
+    DialogRun run;
+    for (const std::wstring& problem : problems)
+        run.journal.push_back(L"# state: " + problem);
+    std::wstring error;
+    for (const std::wstring& assignment : script.args) {
+        if (!session.Args().Set(assignment, error))
+            run.journal.push_back(L"# arg: " + error);
+    }
+    std::vector<kivhost::Action> actions;
+    for (const std::wstring& text : script.actions) {
+        kivhost::Action action;
+        if (kivhost::ParseAction(text, action, error))
+            actions.push_back(action);
+        else
+            run.journal.push_back(L"# action: " + error);
+    }
+    run.result = kivhost::RunDialog(session, script.dialog, actions, L"", true, &run.driverFailures);
+    run.journal.insert(run.journal.end(), session.GetJournal().Lines().begin(), session.GetJournal().Lines().end());
+    if (stateAfter)
+        *stateAfter = session.Engine().SaveState();
+    return run;
+}
+
+void ClearSettings()
+{
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, CRegistry::kApplicationKey);
+}
+
+void SetSystemLook(bool system)
+{
+    CRegistry::Write(L"General", L"ColorScheme", system ? 1 : 0, 1);
+}
+
+ObjectCounts CurrentObjectCounts()
+{
+    const HANDLE process = ::GetCurrentProcess();
+    return {::GetGuiResources(process, GR_GDIOBJECTS), ::GetGuiResources(process, GR_USEROBJECTS)};
+}
+
+}  // namespace kivtest

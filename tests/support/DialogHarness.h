@@ -1,0 +1,68 @@
+// Runs a dialog of the module the way kivhost does (scripted, against a real engine) and reads
+// what the host saw: the commands in order, the message boxes, and dumps of the controls.
+#pragma once
+
+#include "host/core/DialogCatalog.h"
+#include "host/core/HostSession.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kivtest {
+
+// One control as a "dump" action reported it.
+struct ControlState {
+    int id = 0;
+    std::wstring cls;
+    bool enabled = false;
+    bool visible = false;
+    int checked = 0;
+    int sel = -1;
+    std::wstring text;
+    std::vector<std::wstring> items;  // list items, as "checked=N text"
+};
+
+struct DialogRun {
+    kivhost::RunResult result = kivhost::RunResult::Failed;
+    int driverFailures = 0;
+    std::vector<std::wstring> journal;
+
+    // Every command sent, in order (queries included).
+    std::vector<std::wstring> Commands() const;
+    // The commands that are not queries: what the dialog told the host.
+    std::vector<std::wstring> Statements() const;
+    // The queries, without their "? ".
+    std::vector<std::wstring> Queries() const;
+    // Message boxes as "info TEXT" or "exclamation TEXT".
+    std::vector<std::wstring> Messages() const;
+    // The controls of the n-th "dump" action (0-based); empty when there was none.
+    std::vector<ControlState> Dump(size_t n = 0) const;
+    // One control of the n-th dump.
+    std::optional<ControlState> Control(int id, size_t n = 0) const;
+};
+
+struct DialogScript {
+    std::wstring dialog;                // class name, e.g. L"CDlgTwilight"
+    std::string state;                  // statements the engine starts from (UTF-8); empty: nothing
+    bool bundledSky = false;            // start from the bundled default sky instead
+    std::vector<std::wstring> args;     // NAME=VALUE
+    std::vector<std::wstring> actions;  // driver actions, as for --do
+};
+
+// Runs the script; the engine state after the run is written to stateAfter when given.
+DialogRun Run(const DialogScript& script, std::string* stateAfter = nullptr);
+
+// The settings store of the application, emptied (tests that use it start from nothing).
+void ClearSettings();
+// Chooses the look of the dialogs that open next (nonzero: the system's colours).
+void SetSystemLook(bool system);
+
+// Counts of this process's GDI and USER objects.
+struct ObjectCounts {
+    DWORD gdi = 0;
+    DWORD user = 0;
+};
+ObjectCounts CurrentObjectCounts();
+
+}  // namespace kivtest
