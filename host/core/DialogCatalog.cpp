@@ -1,27 +1,19 @@
 #include "host/core/DialogCatalog.h"
 
-#include "dialogs/sky/DlgTwilight.h"
-#include "host/core/host_ids.h"
+#include "host/core/catalog/Catalog.h"
 
 #include <memory>
 
 namespace kivhost {
 
-namespace {
-
-INT_PTR RunTwilight(HostSession& session)
-{
-    CDlgTwilight dialog(session.Channel(), session.Channel2(), &session.Window());
-    return dialog.DoModal();
-}
-
-}  // namespace
-
 const std::vector<DialogEntry>& DialogCatalog()
 {
-    static const std::vector<DialogEntry> catalog{
-        {L"CDlgTwilight", IDS_HOST_DLG_TWILIGHT, &RunTwilight},
-    };
+    static const std::vector<DialogEntry> catalog = [] {
+        std::vector<DialogEntry> entries;
+        AddSkyDialogs(entries);
+        AddFovDialogs(entries);
+        return entries;
+    }();
     return catalog;
 }
 

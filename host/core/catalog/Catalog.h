@@ -1,0 +1,11 @@
+// Each area of dialogs lists its entries of the host's dialog catalogue.
+#pragma once
+
+#include "host/core/DialogCatalog.h"
+
+namespace kivhost {
+
+void AddSkyDialogs(std::vector<DialogEntry>& catalog);
+void AddFovDialogs(std::vector<DialogEntry>& catalog);
+
+}  // namespace kivhost

@@ -1,0 +1,23 @@
+// The sky display dialogs as the host builds them.
+#include "dialogs/sky/DlgTwilight.h"
+#include "host/core/catalog/Catalog.h"
+#include "host/core/host_ids.h"
+
+namespace kivhost {
+
+namespace {
+
+INT_PTR RunTwilight(HostSession& session)
+{
+    CDlgTwilight dialog(session.Channel(), session.Channel2(), &session.Window());
+    return dialog.DoModal();
+}
+
+}  // namespace
+
+void AddSkyDialogs(std::vector<DialogEntry>& catalog)
+{
+    catalog.push_back({L"CDlgTwilight", IDS_HOST_DLG_TWILIGHT, &RunTwilight});
+}
+
+}  // namespace kivhost
