@@ -12,6 +12,8 @@ export WINEPREFIX=$prefix WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all,err+module}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winemenubuilder.exe=d"
 export WINELOADER=/usr/lib/wine/wine64
+# Without a display the host runs its dialogs scripted: nobody could answer them.
+[ "${KIV_WINE_DRIVER:-null}" = null ] && export KIV_HEADLESS=1
 wine=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver
 
