@@ -79,6 +79,8 @@ int wmain(int argc, wchar_t** argv)
     if (!loaded)
         return 2;
 
+    // Without a display nobody could use a window: the host does only what the command line asks.
+    const bool headless = _wgetenv(L"KIV_HEADLESS") != nullptr;
     int exitCode = 0;
     if (!command.execs.empty()) {
         for (const std::wstring& text : command.execs)
@@ -88,7 +90,6 @@ int wmain(int argc, wchar_t** argv)
             Print(stderr, L"kivhost: the dialog " + command.openDialog + L" is not available\n");
             return 2;
         }
-        const bool headless = _wgetenv(L"KIV_HEADLESS") != nullptr;
         const bool scripted = headless || !command.actions.empty() || !command.shotFile.empty();
         int failures = 0;
         const RunResult result =
@@ -98,7 +99,7 @@ int wmain(int argc, wchar_t** argv)
             Print(stderr, L"kivhost: " + std::to_wstring(failures) + L" action(s) could not be performed (see the journal)\n");
         if (!command.shotFile.empty() && _waccess(command.shotFile.c_str(), 0) != 0)
             Print(stderr, L"kivhost: no picture was written to " + command.shotFile + L"\n");
-    } else {
+    } else if (!headless) {
         exitCode = RunMainWindow(session);
     }
 
