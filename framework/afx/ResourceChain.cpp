@@ -55,6 +55,9 @@ std::vector<HINSTANCE> AfxResourceChain()
     for (const CDynLinkLibrary* library : Libraries())
         chain.push_back(library->m_hResource);
     chain.push_back(::GetModuleHandleW(nullptr));
+    // The application's libraries are resource modules of the application too (the skin bitmaps
+    // of the control library live there); they come last, after the application itself.
+    chain.push_back(AfxGetFrameworkHandle());
     return chain;
 }
 

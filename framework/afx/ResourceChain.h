@@ -1,5 +1,6 @@
 // Extension-module registration and the resource chain: templates, strings, icons and bitmaps
-// are looked up in the registered extension modules first, then in the application.
+// are looked up in the registered extension modules first, then in the application, then in
+// the application's libraries (this platform library).
 #pragma once
 
 #include "framework/afx/AfxExport.h"
@@ -30,7 +31,8 @@ public:
     HMODULE m_hResource;
 };
 
-// The modules to search, in order: the registered extension modules, then the application.
+// The modules to search, in order: the registered extension modules, the application, and the
+// platform library.
 KIVFW_API std::vector<HINSTANCE> AfxResourceChain();
 // The first module in the chain that holds the resource, or null.
 KIVFW_API HINSTANCE AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType);

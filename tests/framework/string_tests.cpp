@@ -1,0 +1,94 @@
+// CString: the conversions the dialogs format their commands with, and strings found through the
+// resource chain.
+#include "framework/afx/CString.h"
+#include "resources/ids_sky.h"
+#include "tests/framework/framework_test_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+
+namespace {
+
+struct FormatCase {
+    const wchar_t* expected;
+    std::function<CString()> format;
+};
+
+template <typename... Args>
+std::function<CString()> Formatted(const wchar_t* format, Args... args)
+{
+    return [=] {
+        CString text;
+        text.Format(format, args...);
+        return text;
+    };
+}
+
+TEST(CStringFormat, ConvertsAsTheDialogsNeed)
+{
+    const FormatCase rows[] = {
+        {L"-7", Formatted(L"%d", -7)},
+        {L"-2147483648", Formatted(L"%d", INT_MIN)},
+        {L"4294967295", Formatted(L"%u", 4294967295u)},
+        {L"", Formatted(L"%.d", 0)},  // precision 0 prints no digit for 0
+        {L"7", Formatted(L"%.d", 7)},
+        {L"05", Formatted(L"%02d", 5)},
+        {L"-5", Formatted(L"%02d", -5)},
+        {L"123", Formatted(L"%02d", 123)},
+        {L"   42|42   |", Formatted(L"%5d|%-5d|", 42, 42)},
+        {L"+5 5", Formatted(L"%+d% d", 5, 5)},
+        {L"0.700000", Formatted(L"%f", 0.7)},
+        {L"0.7", Formatted(L"%.1f", 0.7)},
+        {L"0.1", Formatted(L"%.1f", 0.05000001)},
+        {L"-0.0", Formatted(L"%.1f", -0.04)},
+        {L"2.00", Formatted(L"%.2f", 2.0)},
+        {L"1e+300", Formatted(L"%.0e", 1e300)},
+        {L"  3.1", Formatted(L"%5.1f", 3.14159)},
+        {L"ArtificialSatellite.No12.Visible = True;", Formatted(L"ArtificialSatellite.No%d.Visible = %s;", 12, L"True")},
+        {L"AngleOfField.Camera = \"キヤノン EOS 6D\"", Formatted(L"AngleOfField.Camera = \"%s\"", L"キヤノン EOS 6D")},
+        {L"\U0001F320 \U00029E3D", Formatted(L"%s", L"\U0001F320 \U00029E3D")},
+        {L"   ab|ab  |日本", Formatted(L"%5s|%-4s|%.2s", L"ab", L"ab", L"日本語")},
+        {L"(null)", Formatted(L"%s", static_cast<const wchar_t*>(nullptr))},
+        {L"100%", Formatted(L"%d%%", 100)},
+        {L"ff FF", Formatted(L"%x %X", 255, 255)},
+        {L"%q", Formatted(L"%q")},  // an unknown conversion stays visible
+    };
+    for (const FormatCase& row : rows)
+        EXPECT_EQ(row.format(), row.expected);
+}
+
+TEST(CStringFormat, AppendsAndFormatsFromTheStringTable)
+{
+    CString text(L"> ");
+    text.AppendFormat(L"%s = %.1f", L"SkyLight.LightPollution.Strength", 0.7);
+    EXPECT_EQ(text, L"> SkyLight.LightPollution.Strength = 0.7");
+
+    CString counted;
+    counted.Format(IDS_TEST_COUNT_FORMAT, L"衛星", 3);
+    EXPECT_EQ(counted, L"衛星 は 3 件");
+}
+
+TEST(CStringLoadString, SearchesTheModuleThenTheApplicationThenTheFramework)
+{
+    // The module registers itself when it loads; the test program links it.
+    ASSERT_NE(::GetModuleHandleW(L"KIVD04.dll"), nullptr);
+    const struct {
+        UINT id;
+        bool found;
+        const wchar_t* text;
+    } rows[] = {
+        {IDS_SECTION_TWILIGHT, true, L"Dialog\\Twilight"},       // in the module and in the application
+        {IDS_TEST_APP_ONLY, true, L"アプリケーションだけの文字列"},  // in the application only
+        {0xF113, true, L"数値を入力してください。"},            // in the framework only
+        {31999, false, L""},
+    };
+    for (const auto& row : rows) {
+        CString text(L"stale");
+        EXPECT_EQ(text.LoadString(row.id) != FALSE, row.found) << row.id;
+        EXPECT_EQ(text, row.text) << row.id;
+    }
+}
+
+}  // namespace
