@@ -63,6 +63,20 @@ void AfxSetWindowText(HWND hWnd, const wchar_t* lpszNew)
 
 namespace {
 
+CString ControlText(HWND hControl);
+
+}  // namespace
+
+void AfxSetNumberText(HWND hWnd, const wchar_t* lpszNew, double value)
+{
+    double shown = 0.0;
+    if (hWnd && AfxParseDouble(ControlText(hWnd), shown) && shown == value)
+        return;
+    AfxSetWindowText(hWnd, lpszNew);
+}
+
+namespace {
+
 CString ControlText(HWND hControl)
 {
     CString text;
@@ -213,7 +227,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
         if (!AfxParseDouble(ControlText(hControl), value))
             pDX->Fail(AFX_IDP_PARSE_REAL);
     } else {
-        AfxSetWindowText(hControl, AfxFormatDouble(value));
+        AfxSetNumberText(hControl, AfxFormatDouble(value), value);
     }
 }
 

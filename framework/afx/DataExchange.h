@@ -30,6 +30,9 @@ private:
 // Writes a control's text only when it differs from what it shows, so that the caret and the
 // selection stay where the user left them.
 KIVFW_API void AfxSetWindowText(HWND hWnd, const wchar_t* lpszNew);
+// Writes a number's text only when the control does not already show that very number, so that
+// a user typing "12." or "1.50" keeps what they typed while the dialog recomputes.
+KIVFW_API void AfxSetNumberText(HWND hWnd, const wchar_t* lpszNew, double value);
 
 KIVFW_API void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 KIVFW_API void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);

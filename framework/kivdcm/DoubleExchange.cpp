@@ -51,7 +51,7 @@ void DDX_Double(CDataExchange* pDX, int nIDC, double& value, int nMinDecimals, i
     if (pDX->m_bSaveAndValidate)
         ReadDouble(pDX, nIDC, value, nMaxDecimals);
     else
-        AfxSetWindowText(pDX->PrepareEditCtrl(nIDC), FormatDoubleTrimmed(value, nMinDecimals, nMaxDecimals));
+        AfxSetNumberText(pDX->PrepareEditCtrl(nIDC), FormatDoubleTrimmed(value, nMinDecimals, nMaxDecimals), value);
 }
 
 void DDX_DoubleFmt(CDataExchange* pDX, int nIDC, double& value, const wchar_t* lpszFormat, int nMaxDecimals)

@@ -4,7 +4,8 @@
 #include "framework/afx/DataExchange.h"
 
 // Writes value with at most nMaxDecimals decimals, dropping trailing zeros down to nMinDecimals
-// (so 500.0 shows as "500" with 0 and 7); reads the edit as a number rounded to nMaxDecimals
+// (so 500.0 shows as "500" with 0 and 7), unless the edit already shows that number in another
+// form ("500." while the user types); reads the edit as a number rounded to nMaxDecimals
 // decimals, or shows the framework's prompt and fails.
 KIVFW_API void DDX_Double(CDataExchange* pDX, int nIDC, double& value, int nMinDecimals, int nMaxDecimals);
 
