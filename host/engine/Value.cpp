@@ -104,7 +104,8 @@ bool Value::Parse(std::string_view text, Value& out, std::string& reason)
         out = Bool(EqualsNoCase(text, "TRUE"));
         return true;
     }
-    if (IsIntegerSyntax(text)) {
+    const bool integer = IsIntegerSyntax(text);
+    if (integer) {
         std::int64_t i = 0;
         const std::string_view digits = WithoutPlus(text);
         const char* end = digits.data() + digits.size();
@@ -113,16 +114,9 @@ bool Value::Parse(std::string_view text, Value& out, std::string& reason)
             out = Int(i);
             return true;
         }
-        // Too large for an integer: kept as a real, like any other big number.
-        double r = 0;
-        if (!ReadReal(text, r)) {
-            reason = "the number is out of range";
-            return false;
-        }
-        out = Real(r);
-        return true;
     }
-    if (IsRealSyntax(text)) {
+    // An integer too large for 64 bits is kept as a real, like any other big number.
+    if (integer || IsRealSyntax(text)) {
         double r = 0;
         if (!ReadReal(text, r)) {
             reason = "the number is out of range";
