@@ -6,6 +6,7 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <iterator>
 
 BOOL CZenControl::AttachTo(CWnd& control, UINT nID, CWnd* pDialog)
 {
@@ -378,6 +379,114 @@ void CZenListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         dc.SetBkColor(back);
         dc.DrawFocusRect(rect);
     }
+}
+
+// ---- check list box ----
+
+CRect CZenListBoxCheck::CheckRect(const CRect& item)
+{
+    const int size = std::max(1, static_cast<int>(item.Height()) - 4);
+    const int top = item.top + (item.Height() - size) / 2;
+    return CRect(item.left + 2, top, item.left + 2 + size, top + size);
+}
+
+int CZenListBoxCheck::SetCheck(int nIndex, int nCheck)
+{
+    const int result = SetItemData(nIndex, nCheck ? 1 : 0);
+    CRect item;
+    if (GetItemRect(nIndex, item) != LB_ERR)
+        InvalidateRect(item, TRUE);
+    return result;
+}
+
+int CZenListBoxCheck::GetCheck(int nIndex) const
+{
+    const LRESULT data = ::SendMessageW(m_hWnd, LB_GETITEMDATA, static_cast<WPARAM>(nIndex), 0);
+    return data == LB_ERR ? 0 : static_cast<int>(data != 0);
+}
+
+bool CZenListBoxCheck::DescribeItem(int nIndex, CString& strText, int& nChecked) const
+{
+    strText = GetText(nIndex);
+    nChecked = GetCheck(nIndex);
+    return true;
+}
+
+void CZenListBoxCheck::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    CZenListBox::DrawItem(lpDrawItemStruct);
+    if (lpDrawItemStruct->itemID == static_cast<UINT>(-1))
+        return;
+    // The text drawn by the list box is moved right of the mark: repaint the entry's left part.
+    CDC& dc = *CDC::FromHandle(lpDrawItemStruct->hDC);
+    const CRect item(lpDrawItemStruct->rcItem);
+    const CRect mark = CheckRect(item);
+    const bool enabled = IsWindowEnabled() != FALSE;
+    const bool selected = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0 && enabled;
+    COLORREF back = m_bSystemLook ? ::GetSysColor(COLOR_WINDOW) : ZenSkin::kBack;
+    COLORREF text = m_bSystemLook ? ::GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT)
+                                  : (enabled ? ZenSkin::kText : ZenSkin::kTextDisabled);
+    if (selected) {
+        back = m_bSystemLook ? ::GetSysColor(COLOR_HIGHLIGHT) : ZenSkin::kFieldBack;
+        text = m_bSystemLook ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : ZenSkin::kText;
+    }
+    dc.FillSolidRect(item, back);
+    const BOOL checked = GetCheck(static_cast<int>(lpDrawItemStruct->itemID));
+    if (m_bSystemLook)
+        CZenDialogBase::DrawCheckBox(&dc, mark, checked, 1, 3, ::GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT),
+                                     ::GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT), ::GetSysColor(COLOR_WINDOW));
+    else if (enabled)
+        CZenDialogBase::DrawCheckBox(&dc, mark, checked, 1, 3, ZenSkin::kMarkFrame, ZenSkin::kMark, ZenSkin::kBack);
+    else
+        CZenDialogBase::DrawCheckBox(&dc, mark, checked, 1, 3, ZenSkin::kMarkFrameDisabled, ZenSkin::kMarkDisabled,
+                                     ZenSkin::kMarkBackDisabled);
+    CRect textRect = item;
+    textRect.left = mark.right + 4;
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(text);
+    dc.DrawText(GetText(static_cast<int>(lpDrawItemStruct->itemID)), textRect,
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (lpDrawItemStruct->itemState & ODS_FOCUS) {
+        dc.SetTextColor(text);
+        dc.SetBkColor(back);
+        dc.DrawFocusRect(item);
+    }
+}
+
+const AFX_MSGMAP* CZenListBoxCheck::GetMessageMap() const
+{
+    static const AFX_MSGMAP_ENTRY entries[] = {
+        MapMouse<&CZenListBoxCheck::OnLButtonDown>(WM_LBUTTONDOWN),
+        MapKey<&CZenListBoxCheck::OnKeyDown>(WM_KEYDOWN),
+    };
+    static const AFX_MSGMAP map{CZenListBox::GetMessageMap(), entries, std::size(entries)};
+    return &map;
+}
+
+void CZenListBoxCheck::Toggle(int nIndex)
+{
+    if (nIndex >= 0 && nIndex < GetCount())
+        SetCheck(nIndex, !GetCheck(nIndex));
+}
+
+void CZenListBoxCheck::OnLButtonDown(UINT nFlags, POINT point)
+{
+    const LRESULT hit = ::SendMessageW(m_hWnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    const int index = LOWORD(hit);
+    CRect item;
+    if (HIWORD(hit) == 0 && GetItemRect(index, item) != LB_ERR && CheckRect(item).PtInRect(point))
+        Toggle(index);
+    // The press still selects the entry, as any press on a list does.
+    DefWindowProc(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
+}
+
+void CZenListBoxCheck::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_SPACE) {
+        Toggle(GetCurSel());
+        return;
+    }
+    DefWindowProc(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
 }
 
 BOOL CZenListCtrl::Attach(UINT nID, CWnd* pDialog)

@@ -113,6 +113,28 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 };
 
+// A list of strings with a check mark in front of each (an owner-drawn list box with strings).
+// A click on the mark, or the space bar on the selected entry, ticks or unticks it. The check
+// state is kept in the entry's item data.
+class KIVFW_API CZenListBoxCheck : public CZenListBox {
+public:
+    int SetCheck(int nIndex, int nCheck);
+    int GetCheck(int nIndex) const;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    bool DescribeItem(int nIndex, CString& strText, int& nChecked) const override;
+
+    // The mark's square in an entry's rectangle.
+    static CRect CheckRect(const CRect& item);
+
+protected:
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+private:
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void Toggle(int nIndex);
+};
+
 class KIVFW_API CZenListCtrl : public CListCtrl, public CZenControl {
 public:
     BOOL Attach(UINT nID, CWnd* pDialog);

@@ -2,6 +2,7 @@
 
 #include "framework/afx/Dialog.h"
 #include "framework/afx/Controls.h"
+#include "framework/kivcst/ZenControls.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -470,7 +471,10 @@ void Driver::Perform(HWND dialog, const Action& action)
             RECT item{};
             ::SendMessageW(control, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
             ::SetFocus(control);
-            SendClick(control, POINT{item.left + 4, (item.top + item.bottom) / 2}, false);
+            // On the entry's text: clear of a check list's mark on the left and of the mark
+            // columns that owner-drawn lists keep on the right.
+            const int x = item.left + std::max(4L, (item.right - item.left) / 4);
+            SendClick(control, POINT{x, (item.top + item.bottom) / 2}, false);
         } else if (IsClass(control, L"ComboBox")) {
             if (index >= ::SendMessageW(control, CB_GETCOUNT, 0, 0)) {
                 Fail(L"select " + action.args[0] + L": no entry " + action.args[1]);
@@ -494,6 +498,15 @@ void Driver::Perform(HWND dialog, const Action& action)
         }
     } else if (verb == L"check") {
         const int row = std::stoi(action.args[1]);
+        if (IsClass(control, L"ListBox") && row >= 0 && row < ::SendMessageW(control, LB_GETCOUNT, 0, 0)) {
+            // A check list box: a click on the row's mark.
+            ::SendMessageW(control, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+            RECT item{};
+            ::SendMessageW(control, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+            ::SetFocus(control);
+            SendClick(control, CZenListBoxCheck::CheckRect(item).CenterPoint(), false);
+            return;
+        }
         if (!IsClass(control, WC_LISTVIEWW) || row < 0 || row >= ::SendMessageW(control, LVM_GETITEMCOUNT, 0, 0)) {
             Fail(L"check " + action.args[0] + L": no list row " + action.args[1]);
             return;
