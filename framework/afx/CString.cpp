@@ -169,7 +169,7 @@ void CString::FormatV(const wchar_t* pszFormat, va_list args)
             out += *p++;
             continue;
         }
-        const wchar_t* specStart = p++;
+        const wchar_t* conversionStart = p++;
         if (*p == L'%') {
             out += L'%';
             ++p;
@@ -225,23 +225,23 @@ void CString::FormatV(const wchar_t* pszFormat, va_list args)
             break;
         ++p;
 
-        std::string spec = "%" + flags;
+        std::string narrow = "%" + flags;
         if (width >= 0)
-            spec += std::to_string(width);
+            narrow += std::to_string(width);
         if (precision >= 0)
-            spec += "." + std::to_string(precision);
+            narrow += "." + std::to_string(precision);
         char buffer[512];
         const bool leftAlign = flags.find('-') != std::string::npos;
         switch (conv) {
         case L'd':
         case L'i':
             if (size == Size::LongLong) {
-                std::snprintf(buffer, sizeof buffer, (spec + "lld").c_str(), va_arg(args, long long));
+                std::snprintf(buffer, sizeof buffer, (narrow + "lld").c_str(), va_arg(args, long long));
             } else {
                 int value = va_arg(args, int);
                 if (size == Size::Short)
                     value = static_cast<short>(value);
-                std::snprintf(buffer, sizeof buffer, (spec + "d").c_str(), value);
+                std::snprintf(buffer, sizeof buffer, (narrow + "d").c_str(), value);
             }
             AppendNarrow(out, buffer);
             break;
@@ -251,12 +251,12 @@ void CString::FormatV(const wchar_t* pszFormat, va_list args)
         case L'o': {
             const std::string c(1, static_cast<char>(conv));
             if (size == Size::LongLong) {
-                std::snprintf(buffer, sizeof buffer, (spec + "ll" + c).c_str(), va_arg(args, unsigned long long));
+                std::snprintf(buffer, sizeof buffer, (narrow + "ll" + c).c_str(), va_arg(args, unsigned long long));
             } else {
                 unsigned value = va_arg(args, unsigned);
                 if (size == Size::Short)
                     value = static_cast<unsigned short>(value);
-                std::snprintf(buffer, sizeof buffer, (spec + c).c_str(), value);
+                std::snprintf(buffer, sizeof buffer, (narrow + c).c_str(), value);
             }
             AppendNarrow(out, buffer);
             break;
@@ -269,7 +269,7 @@ void CString::FormatV(const wchar_t* pszFormat, va_list args)
         case L'G': {
             const double value = va_arg(args, double);
             std::vector<char> big(static_cast<size_t>(std::max(width, 0) + std::max(precision, 0)) + 400);
-            std::snprintf(big.data(), big.size(), (spec + static_cast<char>(conv)).c_str(), value);
+            std::snprintf(big.data(), big.size(), (narrow + static_cast<char>(conv)).c_str(), value);
             AppendNarrow(out, big.data());
             break;
         }
@@ -306,7 +306,7 @@ void CString::FormatV(const wchar_t* pszFormat, va_list args)
         }
         default:
             // An unknown conversion is copied as it stands, so a mistyped format stays visible.
-            out.append(specStart, p);
+            out.append(conversionStart, p);
             break;
         }
     }
