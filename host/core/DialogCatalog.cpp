@@ -11,7 +11,11 @@ const std::vector<DialogEntry>& DialogCatalog()
     static const std::vector<DialogEntry> catalog = [] {
         std::vector<DialogEntry> entries;
         AddSkyDialogs(entries);
+        AddSatelliteDialogs(entries);
+        AddMeteorSpacecraftDialogs(entries);
         AddFovDialogs(entries);
+        AddLandscapeDialogs(entries);
+        AddAdfDialogs(entries);
         return entries;
     }();
     return catalog;

@@ -6,6 +6,10 @@
 namespace kivhost {
 
 void AddSkyDialogs(std::vector<DialogEntry>& catalog);
+void AddSatelliteDialogs(std::vector<DialogEntry>& catalog);
+void AddMeteorSpacecraftDialogs(std::vector<DialogEntry>& catalog);
 void AddFovDialogs(std::vector<DialogEntry>& catalog);
+void AddLandscapeDialogs(std::vector<DialogEntry>& catalog);
+void AddAdfDialogs(std::vector<DialogEntry>& catalog);
 
 }  // namespace kivhost
