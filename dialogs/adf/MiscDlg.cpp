@@ -291,15 +291,27 @@ void CMiscDlg::RewriteStore()
 }
 
 // Deletes the files marked in the delete dialog, in marking order. A file that an entry of the
-// list still names (added again after its deletion was marked) is kept; failures are silent.
+// list still names, in either path form (added again after its deletion was marked, or listed
+// twice), is kept; failures are silent.
 void CMiscDlg::DeleteMarkedFiles()
 {
     for (int i = 0; i < m_arrDeleteFiles.GetSize(); ++i) {
         const CString& strFile = m_arrDeleteFiles[i];
-        if (strFile.IsEmpty() || GetIndexInList(strFile) >= 0)
+        if (strFile.IsEmpty() || IsFileInList(strFile))
             continue;
         ::DeleteFileW(strFile);
     }
+}
+
+bool CMiscDlg::IsFileInList(const CString& strFile) const
+{
+    const CString strShort = AdfShortPath(strFile);
+    for (int i = 0; i < m_arrAdf.GetSize(); ++i) {
+        const CString& strEntry = m_arrAdf[i].m_strFile;
+        if (strEntry.CompareNoCase(strFile) == 0 || AdfShortPath(strEntry).CompareNoCase(strShort) == 0)
+            return true;
+    }
+    return false;
 }
 
 LONG CMiscDlg::RecursiveRegDeleteKey(HKEY hKey, const wchar_t* lpszSubKey)

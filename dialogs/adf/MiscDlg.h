@@ -58,6 +58,7 @@ private:
     void MoveEntry(int nFrom, int nTo);
     void RewriteStore();
     void DeleteMarkedFiles();
+    bool IsFileInList(const CString& strFile) const;
 
     int m_bShowNames = 0;
     CZenButton m_btnAdd;
