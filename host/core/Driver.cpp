@@ -565,7 +565,15 @@ void Driver::Perform(HWND dialog, const Action& action)
 void Driver::Dump(Journal& journal, HWND dialog)
 {
     journal.Note(L"dump " + WindowText(dialog));
+    // A panel inside the dialog (a file dialog's added panel) is followed by its own controls.
+    std::vector<HWND> controls;
     for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
+        controls.push_back(control);
+        for (HWND inner = IsClass(control, L"#32770") ? ::GetWindow(control, GW_CHILD) : nullptr; inner;
+             inner = ::GetWindow(inner, GW_HWNDNEXT))
+            controls.push_back(inner);
+    }
+    for (const HWND control : controls) {
         const int id = ::GetDlgCtrlID(control);
         const std::wstring cls = ClassName(control);
         int checked = 0;
