@@ -6,6 +6,7 @@
 #include "host/core/DialogCatalog.h"
 #include "host/core/HostSession.h"
 #include "host/core/Utf.h"
+#include "host/core/catalog/AdfSamples.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -60,6 +61,7 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
 
+    SeedAdfSamples(HostSession::DefaultAppDataPath());
     HostSession session;
     if (!command.journalFile.empty() && !session.GetJournal().OpenFile(command.journalFile)) {
         Print(stderr, L"kivhost: cannot write the journal " + command.journalFile + L"\n");
