@@ -396,18 +396,53 @@ TEST(AdfAdd, APathThatKeepsACommaIsRefused)
 
 // ---- path forms ----
 
-TEST(AdfPath, ShortAndLongFormsSurviveLongPathsBlanksAndJapanese)
+// A folder chain under the test's folder whose path is longer than MAX_PATH; ends in a backslash.
+std::wstring DeepFolder(const std::wstring& folder)
 {
-    const std::wstring folder = TestFolder(L"paths");
     std::wstring deep = folder;
     for (int i = 0; deep.size() < 300; ++i) {
         deep += L"長い フォルダ名 " + std::to_wstring(i) + L"\\";
         ::CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr);
     }
-    const std::wstring longFile = deep + L"深い 天体.adf";
-    const HANDLE handle = ::CreateFileW((L"\\\\?\\" + longFile).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    return deep;
+}
+
+std::wstring MakeDeepFile(const std::wstring& path)
+{
+    const HANDLE handle = ::CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(handle, INVALID_HANDLE_VALUE);
     ::CloseHandle(handle);
+    return path;
+}
+
+bool DeepFileExists(const std::wstring& path)
+{
+    return ::GetFileAttributesW((L"\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TEST(AdfPath, AnEntryBeyondMaxPathIsShownSentAndDeleted)
+{
+    const std::wstring deep = DeepFolder(TestFolder(L"deep entry"));
+    const std::wstring file = MakeDeepFile(deep + L"深い 天体.adf");
+    const std::wstring other = MakeDeepFile(deep + L"other.adf");
+    kivtest::ClearSettings();
+    WriteList({file + L",Deep", other + L",Other"});
+    const auto run = RunMisc(Slots({{file, "TRUE"}, {other, "TRUE"}}),
+                             {L"select 1214 0", L"click 1218", L"dump", L"click 1603", L"ok", L"ok"});
+    EXPECT_EQ(run.driverFailures, 0);
+    const auto path = run.Control(1604);
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(Lower(path->text), Lower(file));
+    EXPECT_EQ(AfterInit(run), (std::vector<std::wstring>{FileStatement(1, ShortForm(other)), L"Show Stellar"}));
+    EXPECT_FALSE(DeepFileExists(file));
+    EXPECT_TRUE(DeepFileExists(other));
+    EXPECT_EQ(ReadValues(kListKey), Store({other + L",Other"}));
+}
+
+TEST(AdfPath, ShortAndLongFormsSurviveLongPathsBlanksAndJapanese)
+{
+    const std::wstring folder = TestFolder(L"paths");
+    const std::wstring longFile = MakeDeepFile(DeepFolder(folder) + L"深い 天体.adf");
     const std::wstring japanese = MakeFile(folder + L"日本語 の 名前.adf");
     const std::wstring missing = folder + L"no such file.adf";
 
