@@ -5,7 +5,8 @@ namespace kivhost {
 const wchar_t kUsage[] =
     L"usage: kivhost.exe [--state FILE] [--journal FILE] [--save-state FILE]\n"
     L"                   [--open DIALOG [--arg NAME=VALUE]... [--do ACTION]... [--shot FILE.png]]\n"
-    L"                   [--exec TEXT]... [--list]\n";
+    L"                   [--exec TEXT]... [--list] [--hostile SEED]\n"
+    L"       kivhost.exe --soak N [--hostile SEED] --open DIALOG|all\n";
 
 bool CommandLine::Parse(const std::vector<std::wstring>& words, std::wstring& error)
 {
@@ -53,6 +54,24 @@ bool CommandLine::Parse(const std::vector<std::wstring>& words, std::wstring& er
             if (!value(text))
                 return false;
             execs.push_back(text);
+        } else if (word == L"--hostile") {
+            if (!value(text))
+                return false;
+            if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos || text.size() > 19) {
+                error = L"--hostile needs a decimal seed";
+                return false;
+            }
+            hostile = true;
+            hostileSeed = std::stoull(text);
+        } else if (word == L"--soak") {
+            if (!value(text))
+                return false;
+            if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos || text.size() > 6 ||
+                std::stoi(text) < 1) {
+                error = L"--soak needs a number of cycles from 1 to 999999";
+                return false;
+            }
+            soakCycles = std::stoi(text);
         } else if (word == L"--list") {
             list = true;
         } else if (word == L"--help" || word == L"-h") {
@@ -64,6 +83,14 @@ bool CommandLine::Parse(const std::vector<std::wstring>& words, std::wstring& er
     }
     if (openDialog.empty() && (!args.empty() || !actions.empty() || !shotFile.empty())) {
         error = L"--arg, --do and --shot belong to --open";
+        return false;
+    }
+    if (soakCycles > 0 && (openDialog.empty() || !actions.empty() || !shotFile.empty() || !execs.empty())) {
+        error = L"--soak needs --open DIALOG or --open all, and takes no --do, --shot or --exec";
+        return false;
+    }
+    if (openDialog == L"all" && soakCycles == 0) {
+        error = L"--open all belongs to --soak";
         return false;
     }
     if (!openDialog.empty() && !execs.empty()) {

@@ -3,6 +3,7 @@
 
 #include "host/core/Driver.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct CommandLine {
     std::vector<Action> actions;
     std::wstring shotFile;
     std::vector<std::wstring> execs;
+    bool hostile = false;
+    std::uint64_t hostileSeed = 0;
+    int soakCycles = 0;  // 0: no soak
     bool list = false;
     bool help = false;
 

@@ -5,6 +5,7 @@
 #include "host/app/MainWindow.h"
 #include "host/core/DialogCatalog.h"
 #include "host/core/HostSession.h"
+#include "host/core/Soak.h"
 #include "host/core/Utf.h"
 #include "host/core/catalog/AdfSamples.h"
 
@@ -36,6 +37,27 @@ int RunMainWindow(HostSession& session)
         ::DispatchMessageW(&msg);
     }
     return 0;
+}
+
+// Soaks one dialog or every one; exits 0 only when no count grew.
+int RunSoak(HostSession& session, const CommandLine& command)
+{
+    std::vector<const DialogEntry*> entries;
+    for (const DialogEntry& entry : DialogCatalog()) {
+        if (command.openDialog == L"all" || command.openDialog == entry.className)
+            entries.push_back(&entry);
+    }
+    if (entries.empty()) {
+        Print(stderr, L"kivhost: the dialog " + command.openDialog + L" is not available\n");
+        return 2;
+    }
+    bool grew = false;
+    for (const DialogEntry* entry : entries) {
+        const SoakResult result = Soak(session, *entry, command.soakCycles);
+        Print(stdout, result.Line() + L"\n");
+        grew = grew || result.Grew();
+    }
+    return grew ? 1 : 0;
 }
 
 }  // namespace
@@ -80,6 +102,11 @@ int wmain(int argc, wchar_t** argv)
         Print(stderr, L"kivhost: " + problem + L"\n");
     if (!loaded)
         return 2;
+
+    if (command.hostile)
+        session.MakeHostile(command.hostileSeed);
+    if (command.soakCycles > 0)
+        return RunSoak(session, command);
 
     // Without a display nobody could use a window: the host does only what the command line asks.
     const bool headless = _wgetenv(L"KIV_HEADLESS") != nullptr;

@@ -4,6 +4,16 @@
 
 namespace kivhost {
 
+namespace {
+
+bool IsQuery(const std::wstring& command)
+{
+    const size_t first = command.find_first_not_of(L" \t");
+    return first != std::wstring::npos && command[first] == L'?';
+}
+
+}  // namespace
+
 HRESULT EngineDispatch::QueryInterface(REFIID riid, void** ppv)
 {
     if (!ppv)
@@ -77,7 +87,16 @@ HRESULT EngineDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     const std::wstring command(text.bstrVal ? text.bstrVal : L"", text.bstrVal ? ::SysStringLen(text.bstrVal) : 0);
     ::VariantClear(&text);
 
-    const std::wstring answer = Execute(command);
+    std::wstring answer;
+    HostileKind kind{};
+    if (m_hostile && IsQuery(command) && m_hostile->Next(kind, answer)) {
+        m_journal.Command(command, answer);
+        m_journal.Note(std::wstring(L"hostile ") + HostileKindName(kind));
+        if (kind == HostileKind::FailedCall)
+            return E_FAIL;
+    } else {
+        answer = Execute(command);
+    }
     if (result) {
         ::VariantInit(result);
         result->vt = VT_BSTR;

@@ -2,6 +2,7 @@
 // and returns the answer text, the way the application exposes its engine to the module.
 #pragma once
 
+#include "host/core/HostileAnswers.h"
 #include "host/core/Journal.h"
 #include "host/engine/ScriptEngine.h"
 
@@ -32,9 +33,13 @@ public:
     // One command through the engine, journaled; what Invoke does once it has the text.
     std::wstring Execute(const std::wstring& command);
 
+    // From now on queries may get hostile answers (nullptr: the engine's answers only).
+    void SetHostile(HostileAnswers* hostile) { m_hostile = hostile; }
+
 private:
     kiv::engine::ScriptEngine& m_engine;
     Journal& m_journal;
+    HostileAnswers* m_hostile = nullptr;
     ULONG m_refs = 1;
 };
 

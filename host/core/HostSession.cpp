@@ -97,6 +97,13 @@ HostSession::~HostSession()
         ::CoUninitialize();
 }
 
+void HostSession::MakeHostile(std::uint64_t seed)
+{
+    m_hostile = std::make_unique<HostileAnswers>(seed);
+    m_dispatch.SetHostile(m_hostile.get());
+    m_dispatch2.SetHostile(m_hostile.get());
+}
+
 HostWindow& HostSession::Window()
 {
     if (!m_window) {

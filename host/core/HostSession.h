@@ -44,6 +44,9 @@ public:
     CCorZen* Channel2() { return &m_channel2; }
     DialogArgs& Args() { return m_args; }
 
+    // Both channels answer queries from the same hostile sequence from now on (kivhost --hostile).
+    void MakeHostile(std::uint64_t seed);
+
     // The dialogs' parent. A caller with a window of its own (the main window) passes it;
     // otherwise a hidden one is made.
     HostWindow& Window();
@@ -68,6 +71,7 @@ private:
     CCorZen m_channel;
     CCorZen m_channel2;
     DialogArgs m_args;
+    std::unique_ptr<HostileAnswers> m_hostile;
     std::unique_ptr<HostWindow> m_ownWindow;
     HostWindow* m_window = nullptr;
 };

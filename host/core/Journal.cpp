@@ -30,6 +30,8 @@ std::wstring Journal::OneLine(const std::wstring& text)
             line += L"\\n";
         } else if (text[i] == L'\r') {
             line += L"\\r";
+        } else if (text[i] == L'\0') {
+            line += L"\\0";
         } else {
             line += text[i];
         }

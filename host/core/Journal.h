@@ -28,7 +28,7 @@ public:
     void Clear() { m_lines.clear(); }
     void SetListener(std::function<void(const std::wstring& line)> listener) { m_listener = std::move(listener); }
 
-    // A text as one journal line: CR LF (and a lone LF) become the two characters \n, a lone CR \r.
+    // A text as one journal line: CR LF (and a lone LF) become the two characters \n, a lone CR \r, a NUL \0.
     static std::wstring OneLine(const std::wstring& text);
 
 private:

@@ -58,6 +58,22 @@ check bad-action "a bad action exits with 2" 2 $?
 host --state "$work/missing.kiv" --exec "? SkyLight.Visible" >/dev/null 2>&1
 check missing-state "a missing state file exits with 2" 2 $?
 
+# A soak of every dialog, plainly and against a hostile host: one line each, and no growth.
+dialogs=$(host --list | wc -l)
+for seed in none 4; do
+  extra=(); [ "$seed" = none ] || extra=(--hostile "$seed")
+  soak=$(host --soak 30 "${extra[@]}" --open all | tr -d '\r')
+  rc=$?
+  check "soak-$seed-exit" "no dialog grew (exit 0)" 0 "$rc"
+  check "soak-$seed-lines" "one line per dialog" "$dialogs" "$(grep -c '^soak C[A-Za-z0-9]* cycles=30 gdi=+0 user=+0 ms=' <<<"$soak")"
+done
+host --soak 0 --open all >/dev/null 2>&1
+check soak-bad "a soak of no cycles exits with 2" 2 $?
+host --hostile x --open CDlgTwilight >/dev/null 2>&1
+check hostile-bad "a seed that is no number exits with 2" 2 $?
+host --hostile 9 --open CDlgGrid --do ok --journal "$work/hostile.txt" >/dev/null
+check hostile-journal "hostile answers are journaled" 1 "$(grep -c -m1 '^# hostile ' "$work/hostile.txt")"
+
 # The main job's headless tour writes a picture and a journal of every dialog in both looks.
 count=$(bash "$root/tools/tour.sh" "$build" "$work/tour")
 pictures=$(ls "$work/tour"/*.png | wc -l)

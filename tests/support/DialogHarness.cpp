@@ -135,6 +135,8 @@ DialogRun Run(const DialogScript& script, std::string* stateAfter)
         else
             run.journal.push_back(L"# action: " + error);
     }
+    if (script.hostileSeed)
+        session.MakeHostile(*script.hostileSeed);
     run.result = kivhost::RunDialog(session, script.dialog, actions, L"", true, &run.driverFailures);
     run.journal.insert(run.journal.end(), session.GetJournal().Lines().begin(), session.GetJournal().Lines().end());
     if (stateAfter)
@@ -152,10 +154,9 @@ void SetSystemLook(bool system)
     CRegistry::Write(L"General", L"ColorScheme", system ? 1 : 0, 1);
 }
 
-ObjectCounts CurrentObjectCounts()
+kivhost::ObjectCount CurrentObjectCounts()
 {
-    const HANDLE process = ::GetCurrentProcess();
-    return {::GetGuiResources(process, GR_GDIOBJECTS), ::GetGuiResources(process, GR_USEROBJECTS)};
+    return kivhost::CountLiveObjects();
 }
 
 }  // namespace kivtest

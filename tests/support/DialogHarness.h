@@ -4,7 +4,9 @@
 
 #include "host/core/DialogCatalog.h"
 #include "host/core/HostSession.h"
+#include "host/core/Soak.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +50,7 @@ struct DialogScript {
     bool bundledSky = false;            // start from the bundled default sky instead
     std::vector<std::wstring> args;     // NAME=VALUE
     std::vector<std::wstring> actions;  // driver actions, as for --do
+    std::optional<std::uint64_t> hostileSeed;  // answer queries as kivhost --hostile SEED does
 };
 
 // Runs the script; the engine state after the run is written to stateAfter when given.
@@ -58,11 +61,7 @@ void ClearSettings();
 // Chooses the look of the dialogs that open next (nonzero: the system's colours).
 void SetSystemLook(bool system);
 
-// Counts of this process's GDI and USER objects.
-struct ObjectCounts {
-    DWORD gdi = 0;
-    DWORD user = 0;
-};
-ObjectCounts CurrentObjectCounts();
+// Counts of this process's live GDI objects and of this thread's windows.
+kivhost::ObjectCount CurrentObjectCounts();
 
 }  // namespace kivtest
