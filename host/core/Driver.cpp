@@ -24,7 +24,7 @@ int ArgumentCount(const std::wstring& verb)
 {
     static const std::map<std::wstring, int> counts{
         {L"click", 1}, {L"type", -1}, {L"spin", 2}, {L"slide", 2}, {L"select", 2}, {L"check", 2}, {L"key", 2},
-        {L"mark", 3},  {L"dblmark", 3}, {L"focus", 1}, {L"file", -1}, {L"dump", 0},  {L"ok", 0},    {L"cancel", 0}};
+        {L"mark", 3},  {L"dblmark", 3}, {L"focus", 1}, {L"file", -1}, {L"dump", 0},  {L"fit", 0}, {L"ok", 0},    {L"cancel", 0}};
     const auto it = counts.find(verb);
     return it == counts.end() ? -2 : it->second;
 }
@@ -236,7 +236,8 @@ bool ParseAction(const std::wstring& text, Action& action, std::wstring& error)
             return false;
         }
     }
-    const bool firstIsId = action.verb != L"file" && action.verb != L"dump" && action.verb != L"ok" &&
+    const bool firstIsId = action.verb != L"file" && action.verb != L"dump" && action.verb != L"fit" &&
+                           action.verb != L"ok" &&
                            action.verb != L"cancel";
     if (firstIsId && (action.args.empty() || !IsInteger(action.args[0]))) {
         error = L"\"" + action.verb + L"\" needs a control id";
@@ -386,6 +387,10 @@ void Driver::Perform(HWND dialog, const Action& action)
     }
     if (verb == L"dump") {
         Dump(m_journal, dialog);
+        return;
+    }
+    if (verb == L"fit") {
+        Fit(m_journal, dialog);
         return;
     }
     if (verb == L"file") {

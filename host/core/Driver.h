@@ -14,7 +14,7 @@
 namespace kivhost {
 
 struct Action {
-    std::wstring verb;               // click, type, spin, slide, select, check, key, mark, dblmark, focus, file, dump, ok, cancel
+    std::wstring verb;               // click, type, spin, slide, select, check, key, mark, dblmark, focus, file, dump, fit, ok, cancel
     std::vector<std::wstring> args;  // the words after the verb; for "type" and "file" the rest of the text is one argument
 };
 
@@ -40,6 +40,8 @@ public:
 
     // Writes every control of a dialog (and the items of its lists) to the journal.
     static void Dump(Journal& journal, HWND dialog);
+    // Journals "fit ID clipped" for every caption that does not fit its control, or "fit ok".
+    static void Fit(Journal& journal, HWND dialog);
     // A PNG of a window as it is on the screen; false when it cannot be made.
     static bool SaveWindowPicture(HWND window, const std::wstring& path);
 
