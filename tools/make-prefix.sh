@@ -2,11 +2,12 @@
 # Creates the Wine prefix that tests and the sample host run in: 64-bit, the null graphics
 # driver (headless), no installer prompts, Wine's own fonts, and the Japanese UI faces mapped to
 # the IPA Gothic fonts so that dialog captions and messages render.
-# Usage: make-prefix.sh PREFIX [null|x11]
+# Usage: make-prefix.sh PREFIX [null|x11]; KIV_DPI (96 unless set) is the screen's pixel density.
 set -euo pipefail
 prefix=$1
 driver=${2:-null}
-[ -f "$prefix/.kiv-ready-$driver" ] && exit 0
+dpi=${KIV_DPI:-96}
+[ -f "$prefix/.kiv-ready-$driver-$dpi" ] && exit 0
 
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -23,9 +24,13 @@ if [ ! -f "$prefix/.kiv-booted" ]; then
   touch "$prefix/.kiv-booted"
 fi
 
-# A LOGFONTW as a registry hex list: height -12 (9 pt at 96 dpi), weight 400, Shift-JIS, the face.
+# A LOGFONTW as a registry hex list: 9 pt at the screen's density (height -12 at 96 dpi),
+# weight 400, Shift-JIS, the face.
 logfont() {
-  local face=$1 bytes="f4,ff,ff,ff,00,00,00,00,00,00,00,00,00,00,00,00,90,01,00,00,00,00,00,80,00,00,00,00"
+  local face=$1 height=$(( (1 << 32) - (12 * dpi + 48) / 96 ))
+  local bytes
+  bytes=$(printf '%02x,%02x,%02x,%02x' $((height & 255)) $(((height >> 8) & 255)) $(((height >> 16) & 255)) $(((height >> 24) & 255)))
+  bytes+=",00,00,00,00,00,00,00,00,00,00,00,00,90,01,00,00,00,00,00,80,00,00,00,00"
   local i code
   for ((i = 0; i < 32; i++)); do
     if [ $i -lt ${#face} ]; then code=$(printf '%d' "'${face:i:1}"); else code=0; fi
@@ -63,6 +68,12 @@ Windows Registry Editor Version 5.00
 "MS Shell Dlg 2"="IPAPGothic"
 "Tahoma"="IPAPGothic"
 
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$(printf '%08x' "$dpi")
+
+[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
+"LogPixels"=dword:$(printf '%08x' "$dpi")
+
 [HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics]
 "CaptionFont"=$ui_font
 "SmCaptionFont"=$ui_font
@@ -77,4 +88,4 @@ regfile="$prefix/kiv-settings.reg"
 "$wine" regedit /S "$(WINEPREFIX=$prefix "$wine" winepath -w "$regfile" 2>/dev/null)" >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 rm -f "$prefix"/.kiv-ready-*
-touch "$prefix/.kiv-ready-$driver"
+touch "$prefix/.kiv-ready-$driver-$dpi"

@@ -352,6 +352,25 @@ LRESULT CZenSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 // ---- lists ----
 
+BOOL CZenListBox::Attach(UINT nID, CWnd* pDialog)
+{
+    if (!AttachTo(*this, nID, pDialog))
+        return FALSE;
+    // The list measured its entries before it had the dialog's font, in the system font's pixels,
+    // which do not follow the screen's density.
+    if (GetStyle() & LBS_OWNERDRAWFIXED) {
+        CClientDC dc(this);
+        const HGDIOBJ oldFont = dc.SelectObject(GetFont());
+        TEXTMETRICW metrics{};
+        dc.GetTextMetrics(&metrics);
+        dc.SelectObject(oldFont);
+        const int needed = metrics.tmHeight + 2;
+        if (GetItemHeight(0) < needed)
+            SetItemHeight(0, static_cast<UINT>(needed));
+    }
+    return TRUE;
+}
+
 void CZenListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     CDC& dc = *CDC::FromHandle(lpDrawItemStruct->hDC);

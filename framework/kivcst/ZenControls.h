@@ -109,7 +109,8 @@ public:
 // A list box; owner-drawn ones with strings are drawn in the look's colours.
 class KIVFW_API CZenListBox : public CListBox, public CZenControl {
 public:
-    BOOL Attach(UINT nID, CWnd* pDialog) { return AttachTo(*this, nID, pDialog); }
+    // Owner-drawn entries are made at least as tall as a line of the list's own font.
+    BOOL Attach(UINT nID, CWnd* pDialog);
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 };
 
