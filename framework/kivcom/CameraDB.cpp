@@ -1,4 +1,5 @@
 #include "framework/kivcom/CameraDB.h"
+#include "framework/kivcom/CommonFile.h"
 
 #include "framework/afx/DataExchange.h"
 
@@ -13,7 +14,7 @@ constexpr LONGLONG kMaxCatalogBytes = 16 * 1024 * 1024;
 
 bool ReadWholeFile(const wchar_t* path, std::string& bytes)
 {
-    const HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    const HANDLE file = ::CreateFileW(CCommonFile::ExtendedPath(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
