@@ -2,6 +2,7 @@
 
 #include "framework/afx/MessageBox.h"
 #include "framework/afx/ResourceChain.h"
+#include "framework/afx/TextParse.h"
 #include "framework/afx/Wnd.h"
 
 #include <commctrl.h>
@@ -86,14 +87,6 @@ CString ControlText(HWND hControl)
     return text;
 }
 
-// Skips blanks and checks that nothing but blanks follows the number.
-bool OnlyBlanks(const wchar_t* p)
-{
-    while (*p && std::iswspace(*p))
-        ++p;
-    return *p == 0;
-}
-
 }  // namespace
 
 CString AfxFormatDouble(double value)
@@ -105,54 +98,17 @@ CString AfxFormatDouble(double value)
 
 bool AfxParseInt(const wchar_t* text, int& value)
 {
-    if (!text)
-        return false;
-    wchar_t* end = nullptr;
-    errno = 0;
-    const long long parsed = std::wcstoll(text, &end, 10);
-    if (end == text || errno == ERANGE || !OnlyBlanks(end) || parsed < INT_MIN || parsed > INT_MAX)
-        return false;
-    value = static_cast<int>(parsed);
-    return true;
+    return kivparse::ParseInt(text, value);
 }
 
 bool AfxParseUInt(const wchar_t* text, UINT& value)
 {
-    if (!text)
-        return false;
-    const wchar_t* p = text;
-    while (*p && std::iswspace(*p))
-        ++p;
-    if (*p == L'-')
-        return false;
-    wchar_t* end = nullptr;
-    errno = 0;
-    const unsigned long long parsed = std::wcstoull(p, &end, 10);
-    if (end == p || errno == ERANGE || !OnlyBlanks(end) || parsed > UINT_MAX)
-        return false;
-    value = static_cast<UINT>(parsed);
-    return true;
+    return kivparse::ParseUInt(text, value);
 }
 
 bool AfxParseDouble(const wchar_t* text, double& value)
 {
-    if (!text)
-        return false;
-    const wchar_t* p = text;
-    while (*p && std::iswspace(*p))
-        ++p;
-    // Only plain decimal numbers: no hexadecimal floats, infinities or NaNs.
-    for (const wchar_t* q = p; *q && !std::iswspace(*q); ++q) {
-        if (!std::wcschr(L"0123456789+-.eE", *q))
-            return false;
-    }
-    wchar_t* end = nullptr;
-    errno = 0;
-    const double parsed = std::wcstod(p, &end);
-    if (end == p || !OnlyBlanks(end) || !std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
+    return kivparse::ParseDouble(text, value);
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
