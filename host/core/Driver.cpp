@@ -171,6 +171,11 @@ void Driver::Tick()
     if (!top)
         return;
     if (messageBox) {
+        // A picture of the box itself, when the script asks for one while the box is up.
+        if (m_next < m_actions.size() && m_actions[m_next].verb == L"shot") {
+            Perform(top, m_actions[m_next++]);
+            return;
+        }
         const LRESULT defId = ::SendMessageW(top, DM_GETDEFID, 0, 0);
         const int button = HIWORD(defId) == DC_HASDEFID ? LOWORD(defId) : IDOK;
         ::SendMessageW(top, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(top, button)));

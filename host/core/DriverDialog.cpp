@@ -1,4 +1,4 @@
-// ok, cancel, file, dump and fit: what acts on the dialog on top as a whole.
+// ok, cancel, file, dump, fit and shot: what acts on the dialog on top as a whole.
 #include "host/core/DriverDetail.h"
 
 #include <commdlg.h>
@@ -39,6 +39,18 @@ void File(ActionContext& context, const Action& action)
     Press(context.dialog, IDOK);
 }
 
+// shot PATH: a picture of the dialog on top, or of the message box that is up.
+void Shot(ActionContext& context, const Action& action)
+{
+    if (!Driver::SaveWindowPicture(context.dialog, action.args[0]))
+        context.Fail(L"could not write the picture " + action.args[0]);
+}
+
+std::wstring CheckShot(const Action& action)
+{
+    return action.args[0].empty() ? L"shot needs a path" : L"";
+}
+
 void DumpDialog(ActionContext& context, const Action&)
 {
     Driver::Dump(context.journal, context.dialog);
@@ -59,6 +71,7 @@ std::vector<Verb> DialogVerbs()
         {L"file", -1, Target::Dialog, &CheckFile, &File},
         {L"dump", 0, Target::Dialog, nullptr, &DumpDialog},
         {L"fit", 0, Target::Dialog, nullptr, &FitDialog},
+        {L"shot", -1, Target::Dialog, &CheckShot, &Shot},
     };
 }
 
