@@ -1,7 +1,7 @@
 #include "framework/kivcom/CameraDB.h"
 #include "framework/kivcom/CommonFile.h"
 
-#include "framework/afx/TextParse.h"
+#include "platform/afx/TextParse.h"
 
 #include <iterator>
 #include <string>

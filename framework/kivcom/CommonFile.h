@@ -1,7 +1,7 @@
 // Path helpers of the application's common-file library.
 #pragma once
 
-#include "framework/afx/CString.h"
+#include "platform/afx/CString.h"
 
 class KIVFW_API CCommonFile {
 public:

@@ -1,8 +1,8 @@
 #include "framework/kivdcm/SetColorDialog.h"
 
-#include "framework/afx/TextParse.h"
+#include "platform/afx/TextParse.h"
 
-#include "framework/afx/Dialog.h"
+#include "platform/afx/Dialog.h"
 
 #include <commdlg.h>
 

@@ -1,6 +1,6 @@
 #include "framework/kivreg/Registry.h"
 
-#include "framework/afx/DataExchange.h"
+#include "platform/afx/DataExchange.h"
 
 #include <cstring>
 

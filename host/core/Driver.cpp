@@ -3,7 +3,7 @@
 #include "host/core/Driver.h"
 #include "host/core/DriverDetail.h"
 
-#include "framework/afx/Dialog.h"
+#include "platform/afx/Dialog.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The driver's "dump": every control of a dialog, with the rows of its lists, into the journal.
 #include "host/core/DriverDetail.h"
 
-#include "framework/afx/Controls.h"
+#include "platform/afx/Controls.h"
 
 #include <commctrl.h>
 

@@ -3,7 +3,7 @@
 // parser must take any input without a fault, and what it accepts must hold up: numbers are
 // finite and read back to themselves, colours fit 24 bits, every camera belongs to a maker, and
 // a state that loaded saves and loads back into the same state.
-#include "framework/afx/TextParse.h"
+#include "platform/afx/TextParse.h"
 #include "host/engine/ScriptEngine.h"
 
 #include <cmath>
