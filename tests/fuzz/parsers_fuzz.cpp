@@ -25,12 +25,12 @@ void FuzzNumbers(const std::wstring& text)
 {
     int integer = 0;
     if (kivparse::ParseInt(text.c_str(), integer)) {
-        int again = integer + 1;
+        int again = ~integer;
         Check(kivparse::ParseInt(std::to_wstring(integer).c_str(), again) && again == integer);
     }
     unsigned int natural = 0;
     if (kivparse::ParseUInt(text.c_str(), natural)) {
-        unsigned int again = natural + 1;
+        unsigned int again = ~natural;
         Check(kivparse::ParseUInt(std::to_wstring(natural).c_str(), again) && again == natural);
     }
     double real = 0.0;
