@@ -23,25 +23,16 @@ bool CaptionBox(HWND control, const TEXTMETRICW& metrics, RECT& room, UINT& form
         if (kind == BS_OWNERDRAW || (style & (BS_ICON | BS_BITMAP)))
             return false;
         format |= (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-        switch (kind) {
-        case BS_CHECKBOX:
-        case BS_AUTOCHECKBOX:
-        case BS_3STATE:
-        case BS_AUTO3STATE:
-        case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON:
+        if (HasCheckState(control)) {
             // The mark, as large as a menu check mark, and the gap before the caption.
             room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
-            break;
-        case BS_GROUPBOX:
+        } else if (kind == BS_GROUPBOX) {
             // The caption sits in the top line, indented by a character, with the frame's corner beyond it.
             room.left += metrics.tmAveCharWidth;
             room.right -= 2;
             room.bottom = room.top + metrics.tmHeight;
-            break;
-        default:
+        } else {
             ::InflateRect(&room, -3, -3);
-            break;
         }
         return true;
     }
