@@ -12,6 +12,7 @@ example="$work/example"
 # A fresh prefix and example tree each time, so that nothing left from an earlier run can stand
 # in for a file the install forgot.
 rm -rf "$prefix" "$example"
+mkdir -p "$work"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # Every installed header must compile with the installed ones alone.
