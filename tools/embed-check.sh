@@ -19,7 +19,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 {
   (cd "$prefix/include" && find . -name '*.h' | sort | sed 's|^\./|#include "|; s|$|"|')
 } >"$work/all_headers.cpp"
-x86_64-w64-mingw32-g++-posix -std=c++20 -DUNICODE -D_UNICODE -fsyntax-only -I"$prefix/include" "$work/all_headers.cpp"
+x86_64-w64-mingw32-g++-posix -std=c++20 -DUNICODE -D_UNICODE -fsyntax-only -I"$prefix/include" "$work/all_headers.cpp" || {
+  echo "FAIL: an installed header includes one that is not installed (cmake/Install.cmake names the folders)"
+  exit 1
+}
 
 cmake -S "$root/examples/embed" -B "$example" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
