@@ -26,6 +26,7 @@ install(TARGETS kivfw KIVD04 EXPORT KIVD04Targets
 # so that a header moved or added there is installed without a change here. The id headers let an
 # application's tests name the module's controls.
 file(GLOB_RECURSE KIV_PUBLIC_HEADERS RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/platform/*.h
   ${PROJECT_SOURCE_DIR}/channel/*.h
   ${PROJECT_SOURCE_DIR}/framework/*.h
   ${PROJECT_SOURCE_DIR}/dialogs/*.h)
