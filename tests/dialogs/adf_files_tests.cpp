@@ -155,8 +155,9 @@ TEST_P(AdfDeleteFile, HappensOnlyAfterOkForWhatTheUserMarked)
         EXPECT_EQ(remembered, (std::map<std::wstring, std::wstring>{{L"DeleteFile", GetParam().deleteFile}}));
     else
         EXPECT_TRUE(remembered.empty());
-    if (GetParam().result == kivhost::RunResult::Cancel)
+    if (GetParam().result == kivhost::RunResult::Cancel) {
         EXPECT_TRUE(run.Statements().empty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -82,8 +82,9 @@ TEST_P(HostileHost, DialogClosesAndSendsNoBrokenNumber)
             EXPECT_FALSE(CarriesBrokenNumber(statement)) << "seed " << seed << ": " << Narrow(statement);
         // A dialog that answers every odd value with a message box would trap its user.
         EXPECT_LE(run.Messages().size(), 2u) << "seed " << seed;
-        if (std::wstring(close) == L"cancel")
+        if (std::wstring(close) == L"cancel") {
             EXPECT_TRUE(run.Statements().empty()) << "seed " << seed;
+        }
     }
 }
 

@@ -50,7 +50,7 @@ struct DialogScript {
     bool bundledSky = false;            // start from the bundled default sky instead
     std::vector<std::wstring> args;     // NAME=VALUE
     std::vector<std::wstring> actions;  // driver actions, as for --do
-    std::optional<std::uint64_t> hostileSeed;  // answer queries as kivhost --hostile SEED does
+    std::optional<std::uint64_t> hostileSeed = std::nullopt;  // answer queries as kivhost --hostile SEED does
 };
 
 // Runs the script; the engine state after the run is written to stateAfter when given.
