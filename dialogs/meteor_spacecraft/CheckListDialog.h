@@ -6,6 +6,9 @@
 #include "framework/afx/Array.h"
 #include "framework/kivcst/ZenDialog.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
 #include <iterator>
 
 template <class TList>
@@ -18,12 +21,18 @@ public:
     static constexpr int kMaxRecords = 1000;
 
 protected:
-    CCheckListDialog(CCorZen* pChannel, CCorZen* pChannel2, UINT nIDTemplate, CWnd* pParent)
-        : CZenDialog(pChannel, pChannel2, nIDTemplate, pParent)
+    // nIDSection names the dialog's settings section, nIDColorKey the key of its colour button.
+    CCheckListDialog(CCorZen* pChannel, CCorZen* pChannel2, UINT nIDTemplate, UINT nIDSection, UINT nIDColorKey,
+                     CWnd* pParent)
+        : CZenDialog(pChannel, pChannel2, nIDTemplate, pParent), m_nIDColorKey(nIDColorKey)
     {
-        FillColorTable();
+        Construct(nIDSection);
     }
-    CCheckListDialog(UINT nIDTemplate, CWnd* pParent) : CZenDialog(nIDTemplate, pParent) { FillColorTable(); }
+    CCheckListDialog(UINT nIDTemplate, UINT nIDSection, UINT nIDColorKey, CWnd* pParent)
+        : CZenDialog(nIDTemplate, pParent), m_nIDColorKey(nIDColorKey)
+    {
+        Construct(nIDSection);
+    }
 
     // The dialog's list and the view state its marks depend on while drawing (see CCheckColumn).
     virtual TList& CheckList() = 0;
@@ -194,7 +203,7 @@ protected:
         }
     }
 
-    // Hands the list its owner, records and base unit, and empties it.
+    // Hands the list its owner, records and base unit.
     void PrepareList(CArray<Record, Record&>& records)
     {
         TList& list = CheckList();
@@ -202,6 +211,54 @@ protected:
         list.m_pItems = &records;
         list.m_nBaseUnitX = LOWORD(::GetDialogBaseUnits());
     }
+
+    // Empties the list, asks for the number of objects, sizes the records to it and adds one row
+    // per record (its item data the record's index); readNames(record, n) asks for the names of
+    // object n (1-based) as the row is added. Returns the count.
+    template <class TReadNames>
+    int FillList(const wchar_t* lpszCountQuery, TReadNames readNames)
+    {
+        TList& list = CheckList();
+        list.ResetContent();
+        const int count = std::clamp(AfxTextToInt(m_pChannel->Exec(lpszCountQuery)), 0, kMaxRecords);
+        list.m_pItems->SetSize(count);
+        for (int n = 1; n <= count; ++n) {
+            readNames(list.m_pItems->ElementAt(n - 1), n);
+            list.SendMessage(LB_ADDSTRING, 0, n - 1);
+        }
+        return count;
+    }
+
+    // Buttons with the skin's standard colours and focus rectangle.
+    void AttachButtons(std::initializer_list<std::pair<CZenButton*, UINT>> buttons)
+    {
+        for (const auto& [button, id] : buttons)
+            button->Attach(id, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
+    }
+
+    // The vertical statics above the mark columns, left to right.
+    void AttachColumnHeaders()
+    {
+        for (size_t i = 0; i < std::size(m_vstHeaders); ++i)
+            m_vstHeaders[i].Attach(TList::kColumns[i].nHeaderID, this);
+    }
+
+    // In the dark skin the list drops its visual style, so that it takes the skin's colours.
+    void UnthemeListInDarkSkin()
+    {
+        if (!m_bSystemLook)
+            CZenTheme::SetWindowTheme(::GetDlgItem(m_hWnd, TList::kListID), L"", L"");
+    }
+
+    void OnBtnColor()
+    {
+        CString key;
+        key.LoadString(m_nIDColorKey);
+        RunColorDialog(key);
+    }
+
+    CString m_strSection;
+    CZenVStatic m_vstHeaders[std::size(TList::kColumns)];
 
     COLORREF m_crSelText;
     COLORREF m_crSelBack;
@@ -214,8 +271,9 @@ protected:
     COLORREF m_crCheckDisabled;
 
 private:
-    void FillColorTable()
+    void Construct(UINT nIDSection)
     {
+        m_strSection.LoadString(nIDSection);
         m_crSelText = m_bSystemLook ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : 0xC4C4C4;
         m_crSelBack = m_bSystemLook ? ::GetSysColor(COLOR_HIGHLIGHT) : 0x000000;
         m_crNormalBack = m_bSystemLook ? ::GetSysColor(COLOR_WINDOW) : 0x282828;
@@ -226,6 +284,8 @@ private:
         m_crCheck = 0x000000;
         m_crCheckDisabled = 0xC0C0C0;
     }
+
+    UINT m_nIDColorKey;
 
     static BOOL IsRadioColumn(UINT nColumnID)
     {

@@ -31,15 +31,11 @@ const CRuntimeClass* CDlgMeteor::GetRuntimeClass() const
 }
 
 CDlgMeteor::CDlgMeteor(CCorZen* pChannel, CCorZen* pChannel2, CWnd* pParent)
-    : CCheckListDialog(pChannel, pChannel2, IDD_METEOR, pParent)
+    : CCheckListDialog(pChannel, pChannel2, IDD_METEOR, IDS_SECTION_METEOR, IDS_METEOR_COLOR_KEY, pParent)
 {
-    m_strSection.LoadString(IDS_SECTION_METEOR);
 }
 
-CDlgMeteor::CDlgMeteor(CWnd* pParent) : CCheckListDialog(IDD_METEOR, pParent)
-{
-    m_strSection.LoadString(IDS_SECTION_METEOR);
-}
+CDlgMeteor::CDlgMeteor(CWnd* pParent) : CCheckListDialog(IDD_METEOR, IDS_SECTION_METEOR, IDS_METEOR_COLOR_KEY, pParent) {}
 
 CDlgMeteor::~CDlgMeteor() = default;
 
@@ -74,28 +70,23 @@ void CDlgMeteor::AttachControls()
     CCheckListDialog::AttachControls();
     m_grpScatter.Attach(IDC_METEOR_GRP_SCATTER, this);
     m_grpSwarm.Attach(IDC_METEOR_GRP_SWARM, this);
-    m_btnColor.Attach(IDC_METEOR_BTN_COLOR, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnViewOn.Attach(IDC_METEOR_BTN_VIEW_ON, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnViewOff.Attach(IDC_METEOR_BTN_VIEW_OFF, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnRadiantOn.Attach(IDC_METEOR_BTN_RADIANT_ON, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnRadiantOff.Attach(IDC_METEOR_BTN_RADIANT_OFF, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnNameOn.Attach(IDC_METEOR_BTN_NAME_ON, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnNameOff.Attach(IDC_METEOR_BTN_NAME_OFF, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnJp.Attach(IDC_METEOR_BTN_JP, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnEn.Attach(IDC_METEOR_BTN_EN, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_vstView.Attach(IDC_METEOR_VST_VIEW, this);
-    m_vstRadiant.Attach(IDC_METEOR_VST_RADIANT, this);
-    m_vstName.Attach(IDC_METEOR_VST_NAME, this);
-    m_vstJp.Attach(IDC_METEOR_VST_JP, this);
-    m_vstEn.Attach(IDC_METEOR_VST_EN, this);
+    AttachButtons({{&m_btnColor, IDC_METEOR_BTN_COLOR},
+                   {&m_btnViewOn, IDC_METEOR_BTN_VIEW_ON},
+                   {&m_btnViewOff, IDC_METEOR_BTN_VIEW_OFF},
+                   {&m_btnRadiantOn, IDC_METEOR_BTN_RADIANT_ON},
+                   {&m_btnRadiantOff, IDC_METEOR_BTN_RADIANT_OFF},
+                   {&m_btnNameOn, IDC_METEOR_BTN_NAME_ON},
+                   {&m_btnNameOff, IDC_METEOR_BTN_NAME_OFF},
+                   {&m_btnJp, IDC_METEOR_BTN_JP},
+                   {&m_btnEn, IDC_METEOR_BTN_EN}});
+    AttachColumnHeaders();
     m_chkScatter.Attach(IDC_METEOR_CHK_SCATTER, this);
     m_spinMultiply.Attach(IDC_METEOR_SPIN_MULTIPLY, this);
     m_lbSwarm.Attach(IDC_METEOR_LIST_SWARM, this);
     m_editMultiply.Attach(IDC_METEOR_EDIT_MULTIPLY, this);
     m_stcMultiply.Attach(IDC_METEOR_STC_MULTIPLY, this);
     m_stcMultiplyUnit.Attach(IDC_METEOR_STC_MULTIPLY_UNIT, this);
-    if (!m_bSystemLook)
-        CZenTheme::SetWindowTheme(m_lbSwarm.m_hWnd, L"", L"");
+    UnthemeListInDarkSkin();
 }
 
 BOOL CDlgMeteor::OnInitDialog()
@@ -103,16 +94,10 @@ BOOL CDlgMeteor::OnInitDialog()
     CCheckListDialog::OnInitDialog();
     AttachControls();
     PrepareList(m_arSwarm);
-    m_lbSwarm.ResetContent();
-
-    m_nSwarmCount = std::clamp(AfxTextToInt(m_pChannel->Exec(L"? meteor.swarm.count")), 0, kMaxRecords);
-    m_arSwarm.SetSize(m_nSwarmCount);
-    for (int n = 1; n <= m_nSwarmCount; ++n) {
-        CCheckMeteorSwarm& swarm = m_arSwarm[n - 1];
+    m_nSwarmCount = FillList(L"? meteor.swarm.count", [this](CCheckMeteorSwarm& swarm, int n) {
         swarm.m_strName = m_pChannel->ExecFormat(L"? meteor.swarm.no%d.name", n);
         swarm.m_strEnglishName = m_pChannel->ExecFormat(L"? meteor.swarm.no%d.englishname", n);
-        m_lbSwarm.SendMessage(LB_ADDSTRING, 0, n - 1);
-    }
+    });
 
     m_bScatterVisible = m_pChannel->Exec(L"? Meteor.Scatter.Visible") == L"TRUE";
     for (int i = 0; i < m_nSwarmCount; ++i) {
@@ -176,33 +161,6 @@ void CDlgMeteor::OnEnChangeDspMeteorEditMultiply()
         m_dMultiplier = kMaxMultiplier;
         UpdateData(FALSE);
     }
-}
-
-void CDlgMeteor::DspMeteorBtnViewSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckMeteorSwarm::m_bVisible, m_nSwarmCount, nOn);
-}
-
-void CDlgMeteor::DspMeteorBtnRadiantSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckMeteorSwarm::m_bRadiant, m_nSwarmCount, nOn);
-}
-
-void CDlgMeteor::DspMeteorBtnNameSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckMeteorSwarm::m_bRadiantName, m_nSwarmCount, nOn);
-}
-
-void CDlgMeteor::DspMeteorBtnJpEnSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckMeteorSwarm::m_bJapanese, m_nSwarmCount, nOn);
-}
-
-void CDlgMeteor::OnBtnColor()
-{
-    CString key;
-    key.LoadString(IDS_METEOR_COLOR_KEY);
-    RunColorDialog(key);
 }
 
 void CDlgMeteor::OnOK()

@@ -15,10 +15,10 @@ public:
     static const CRuntimeClass classCDlgMeteor;
     const CRuntimeClass* GetRuntimeClass() const override;
 
-    void DspMeteorBtnViewSwitch(int nOn);
-    void DspMeteorBtnRadiantSwitch(int nOn);
-    void DspMeteorBtnNameSwitch(int nOn);
-    void DspMeteorBtnJpEnSwitch(int nOn);
+    void DspMeteorBtnViewSwitch(int nOn) { SetEveryRecord(&CCheckMeteorSwarm::m_bVisible, m_nSwarmCount, nOn); }
+    void DspMeteorBtnRadiantSwitch(int nOn) { SetEveryRecord(&CCheckMeteorSwarm::m_bRadiant, m_nSwarmCount, nOn); }
+    void DspMeteorBtnNameSwitch(int nOn) { SetEveryRecord(&CCheckMeteorSwarm::m_bRadiantName, m_nSwarmCount, nOn); }
+    void DspMeteorBtnJpEnSwitch(int nOn) { SetEveryRecord(&CCheckMeteorSwarm::m_bJapanese, m_nSwarmCount, nOn); }
 
 protected:
     const AFX_MSGMAP* GetMessageMap() const override;
@@ -43,10 +43,8 @@ private:
     void OnDspMeteorBtnNameOff() { DspMeteorBtnNameSwitch(0); }
     void OnDspMeteorBtnJp() { DspMeteorBtnJpEnSwitch(1); }
     void OnDspMeteorBtnEn() { DspMeteorBtnJpEnSwitch(0); }
-    void OnBtnColor();
     BOOL IsHorizon();
 
-    CString m_strSection;
     BOOL m_bScatterVisible = FALSE;
     double m_dMultiplier = 0.0;
     CMeteorSwarmArray m_arSwarm;
@@ -61,11 +59,6 @@ private:
     CZenButton m_btnJp;
     CZenButton m_btnEn;
     CZenButton m_btnColor;
-    CZenVStatic m_vstView;
-    CZenVStatic m_vstRadiant;
-    CZenVStatic m_vstName;
-    CZenVStatic m_vstJp;
-    CZenVStatic m_vstEn;
     CZenCheckBox m_chkScatter;
     CZenSpinButton m_spinMultiply;
     CZenEdit m_editMultiply;

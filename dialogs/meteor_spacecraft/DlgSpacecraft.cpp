@@ -41,14 +41,13 @@ const CRuntimeClass* CDlgSpacecraft::GetRuntimeClass() const
 }
 
 CDlgSpacecraft::CDlgSpacecraft(CCorZen* pChannel, CCorZen* pChannel2, CWnd* pParent)
-    : CCheckListDialog(pChannel, pChannel2, IDD_SPACECRAFT, pParent)
+    : CCheckListDialog(pChannel, pChannel2, IDD_SPACECRAFT, IDS_SECTION_SPACECRAFT, IDS_SPACECRAFT_COLOR_KEY, pParent)
 {
-    m_strSection.LoadString(IDS_SECTION_SPACECRAFT);
 }
 
-CDlgSpacecraft::CDlgSpacecraft(CWnd* pParent) : CCheckListDialog(IDD_SPACECRAFT, pParent)
+CDlgSpacecraft::CDlgSpacecraft(CWnd* pParent)
+    : CCheckListDialog(IDD_SPACECRAFT, IDS_SECTION_SPACECRAFT, IDS_SPACECRAFT_COLOR_KEY, pParent)
 {
-    m_strSection.LoadString(IDS_SECTION_SPACECRAFT);
 }
 
 CDlgSpacecraft::~CDlgSpacecraft() = default;
@@ -79,21 +78,19 @@ void CDlgSpacecraft::DoDataExchange(CDataExchange* pDX)
 void CDlgSpacecraft::AttachControls()
 {
     CCheckListDialog::AttachControls();
-    CZenButton* const buttons[] = {&m_btnViewOn, &m_btnViewOff, &m_btnNameOn, &m_btnNameOff, &m_btnJp,
-                                   &m_btnEn,     &m_btnTrjOn,   &m_btnTrjOff,  &m_btnColor};
-    const UINT buttonIDs[] = {IDC_SPCRAFT_BTN_VIEW_ON, IDC_SPCRAFT_BTN_VIEW_OFF, IDC_SPCRAFT_BTN_NAME_ON,
-                              IDC_SPCRAFT_BTN_NAME_OFF, IDC_SPCRAFT_BTN_JP,      IDC_SPCRAFT_BTN_EN,
-                              IDC_SPCRAFT_BTN_TRJ_ON,   IDC_SPCRAFT_BTN_TRJ_OFF, IDC_SPCRAFT_BTN_COLOR};
-    for (size_t i = 0; i < std::size(buttons); ++i)
-        buttons[i]->Attach(buttonIDs[i], this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
+    AttachButtons({{&m_btnViewOn, IDC_SPCRAFT_BTN_VIEW_ON},
+                   {&m_btnViewOff, IDC_SPCRAFT_BTN_VIEW_OFF},
+                   {&m_btnNameOn, IDC_SPCRAFT_BTN_NAME_ON},
+                   {&m_btnNameOff, IDC_SPCRAFT_BTN_NAME_OFF},
+                   {&m_btnJp, IDC_SPCRAFT_BTN_JP},
+                   {&m_btnEn, IDC_SPCRAFT_BTN_EN},
+                   {&m_btnTrjOn, IDC_SPCRAFT_BTN_TRJ_ON},
+                   {&m_btnTrjOff, IDC_SPCRAFT_BTN_TRJ_OFF},
+                   {&m_btnColor, IDC_SPCRAFT_BTN_COLOR}});
     m_grpSpan.Attach(IDC_SPCRAFT_GRP_SPAN, this);
-    m_vstView.Attach(IDC_SPCRAFT_VST_VIEW, this);
-    m_vstName.Attach(IDC_SPCRAFT_VST_NAME, this);
-    m_vstJp.Attach(IDC_SPCRAFT_VST_JP, this);
-    m_vstEn.Attach(IDC_SPCRAFT_VST_EN, this);
-    m_vstTrajectory.Attach(IDC_SPCRAFT_VST_TRAJECTORY, this);
-    if (!m_bSystemLook)
-        CZenTheme::SetWindowTheme(::GetDlgItem(m_hWnd, IDC_SPCRAFT_LIST_SPCRAFT), L"", L"");
+    AttachColumnHeaders();
+    // The list itself is attached when the dialog opens, once it knows the projection.
+    UnthemeListInDarkSkin();
 }
 
 BOOL CDlgSpacecraft::OnInitDialog()
@@ -106,14 +103,9 @@ BOOL CDlgSpacecraft::OnInitDialog()
     m_lbSpacecraft.SetSolar(m_bSolar);
     m_lbSpacecraft.SetColorScheme(m_bSystemLook);
     m_lbSpacecraft.Attach(IDC_SPCRAFT_LIST_SPCRAFT, this);
-    m_lbSpacecraft.ResetContent();
-
-    m_nSpacecraftCount = std::clamp(AfxTextToInt(m_pChannel->Exec(L"? Solar.Spacecraft.Count")), 0, kMaxRecords);
-    m_arSpacecraft.SetSize(m_nSpacecraftCount);
-    for (int n = 1; n <= m_nSpacecraftCount; ++n) {
-        m_arSpacecraft[n - 1].m_strName = m_pChannel->ExecFormat(L"? Solar.Spacecraft.#%d.JapaneseName", n);
-        m_lbSpacecraft.SendMessage(LB_ADDSTRING, 0, n - 1);
-    }
+    m_nSpacecraftCount = FillList(L"? Solar.Spacecraft.Count", [this](CCheckSpacecraft& craft, int n) {
+        craft.m_strName = m_pChannel->ExecFormat(L"? Solar.Spacecraft.#%d.JapaneseName", n);
+    });
     for (int n = 1; n <= m_nSpacecraftCount; ++n) {
         CCheckSpacecraft& craft = m_arSpacecraft[n - 1];
         CString key;
@@ -183,33 +175,6 @@ void CDlgSpacecraft::SetSpanString(UINT nID, int nValid, double dJulianDay)
         text = FormatSpanDate(dJulianDay, format);
     }
     SetDlgItemText(static_cast<int>(nID), text);
-}
-
-void CDlgSpacecraft::DspSpcraftBtnViewSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckSpacecraft::m_bVisible, m_nSpacecraftCount, nOn);
-}
-
-void CDlgSpacecraft::DspSpcraftBtnNameSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckSpacecraft::m_bName, m_nSpacecraftCount, nOn);
-}
-
-void CDlgSpacecraft::DspSpcraftBtnJpEnSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckSpacecraft::m_bJapanese, m_nSpacecraftCount, nOn);
-}
-
-void CDlgSpacecraft::DspSpcraftBtnTrjSwitch(int nOn)
-{
-    SetEveryRecord(&CCheckSpacecraft::m_bTrajectory, m_nSpacecraftCount, nOn);
-}
-
-void CDlgSpacecraft::OnBtnColor()
-{
-    CString key;
-    key.LoadString(IDS_SPACECRAFT_COLOR_KEY);
-    RunColorDialog(key);
 }
 
 void CDlgSpacecraft::OnOK()

@@ -15,10 +15,10 @@ public:
     static const CRuntimeClass classCDlgSpacecraft;
     const CRuntimeClass* GetRuntimeClass() const override;
 
-    void DspSpcraftBtnViewSwitch(int nOn);
-    void DspSpcraftBtnNameSwitch(int nOn);
-    void DspSpcraftBtnJpEnSwitch(int nOn);
-    void DspSpcraftBtnTrjSwitch(int nOn);
+    void DspSpcraftBtnViewSwitch(int nOn) { SetEveryRecord(&CCheckSpacecraft::m_bVisible, m_nSpacecraftCount, nOn); }
+    void DspSpcraftBtnNameSwitch(int nOn) { SetEveryRecord(&CCheckSpacecraft::m_bName, m_nSpacecraftCount, nOn); }
+    void DspSpcraftBtnJpEnSwitch(int nOn) { SetEveryRecord(&CCheckSpacecraft::m_bJapanese, m_nSpacecraftCount, nOn); }
+    void DspSpcraftBtnTrjSwitch(int nOn) { SetEveryRecord(&CCheckSpacecraft::m_bTrajectory, m_nSpacecraftCount, nOn); }
     void EnableDataSpan(int nEnable);
     void SetSpanString(UINT nID, int nValid, double dJulianDay);
     void UpdateStatus();
@@ -45,10 +45,8 @@ private:
     void OnDspSpcraftBtnEn() { DspSpcraftBtnJpEnSwitch(0); }
     void OnDspSpcraftBtnTrjOn() { DspSpcraftBtnTrjSwitch(1); }
     void OnDspSpcraftBtnTrjOff() { DspSpcraftBtnTrjSwitch(0); }
-    void OnBtnColor();
     void OnLbnSelchangeDspSpcraftListSpcraft();
 
-    CString m_strSection;
     CSpacecraftArray m_arSpacecraft;
     CZenButton m_btnViewOn;
     CZenButton m_btnViewOff;
@@ -60,11 +58,6 @@ private:
     CZenButton m_btnTrjOff;
     CZenButton m_btnColor;
     CZenGroupBox m_grpSpan;
-    CZenVStatic m_vstView;
-    CZenVStatic m_vstName;
-    CZenVStatic m_vstJp;
-    CZenVStatic m_vstEn;
-    CZenVStatic m_vstTrajectory;
     CSpacecraftListBox m_lbSpacecraft;
     int m_nSpacecraftCount = 0;
     BOOL m_bSolar = FALSE;
