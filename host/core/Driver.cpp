@@ -1,4 +1,5 @@
 #include "host/core/Driver.h"
+#include "host/core/DriverCheckList.h"
 
 #include "framework/afx/Dialog.h"
 #include "framework/afx/Controls.h"
@@ -24,7 +25,7 @@ int ArgumentCount(const std::wstring& verb)
 {
     static const std::map<std::wstring, int> counts{
         {L"click", 1}, {L"type", -1}, {L"spin", 2}, {L"slide", 2}, {L"select", 2}, {L"check", 2}, {L"key", 2},
-        {L"mark", 3},  {L"dblmark", 3}, {L"focus", 1}, {L"file", -1}, {L"dump", 0},  {L"fit", 0}, {L"ok", 0},    {L"cancel", 0}};
+        {L"mark", 3},  {L"dblmark", 3}, {L"markat", 5}, {L"focus", 1}, {L"file", -1}, {L"dump", 0},  {L"fit", 0}, {L"ok", 0},    {L"cancel", 0}};
     const auto it = counts.find(verb);
     return it == counts.end() ? -2 : it->second;
 }
@@ -562,6 +563,9 @@ void Driver::Perform(HWND dialog, const Action& action)
         const int x = (headerRect.left + headerRect.right) / 2 - listRect.left;
         ::SetFocus(control);
         SendClick(control, POINT{x, (item.top + item.bottom) / 2}, verb == L"dblmark");
+    } else if (std::wstring error; verb == L"markat") {
+        if (!PressMarkAt(dialog, control, action, error))
+            Fail(error);
     } else {
         Fail(L"unknown action " + verb);
     }

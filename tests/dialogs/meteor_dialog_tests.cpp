@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 using kivtest::DialogScript;
 using kivtest::OkCommand;
 using kivtest::RowMarks;
@@ -282,6 +284,36 @@ INSTANTIATE_TEST_SUITE_P(
         MarkCase{"BulkNameOnAlsoWithoutRadiant", {L"click 1218"}, {L"1,1,1,1,0", L"0,0,1,1,0"}, -1},
         MarkCase{"BulkEnglishEverywhere", {L"click 1547"}, {L"1,1,1,0,1", L"0,0,0,0,1"}, -1}),
     [](const testing::TestParamInfo<MarkCase>& info) { return info.param.name; });
+
+struct SlotEdgeCase {
+    const char* name;
+    const wchar_t* press;  // markat's edge and offset
+    bool hit;
+};
+
+class MeteorSlotEdges : public testing::TestWithParam<SlotEdgeCase> {};
+
+// With bx = 8 a slot runs from one pixel left of its header's left edge to three pixels left of
+// its right edge; a press just outside it selects the row instead.
+TEST_P(MeteorSlotEdges, PressesOnePixelInsideAndOutside)
+{
+    if (LOWORD(::GetDialogBaseUnits()) != 8)
+        GTEST_SKIP() << "the edges below are those of a base unit of 8 pixels";
+    const auto& param = GetParam();
+    const auto run = RunMeteor(Sky(kTwoSwarms), {std::wstring(L"markat 1508 0 1512 ") + param.press, L"dump", L"cancel"});
+    EXPECT_EQ(run.driverFailures, 0);
+    EXPECT_EQ(RowMarks(run, kList)[0], param.hit ? L"0,1,1,1,0" : L"1,1,1,1,0");
+    const auto list = run.Control(kList);
+    ASSERT_TRUE(list.has_value());
+    EXPECT_EQ(list->sel, param.hit ? -1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bx8, MeteorSlotEdges,
+                         testing::Values(SlotEdgeCase{"LeftInside", L"left -1", true},
+                                         SlotEdgeCase{"LeftOutside", L"left -2", false},
+                                         SlotEdgeCase{"RightInside", L"right -4", true},
+                                         SlotEdgeCase{"RightOutside", L"right -3", false}),
+                         [](const testing::TestParamInfo<SlotEdgeCase>& info) { return info.param.name; });
 
 TEST(MeteorDialog, BulkNameSendsTheNameOfASwarmWhoseRadiantIsOff)
 {
