@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using kivtest::OkCommand;
 using kivtest::RowMarks;
 
@@ -250,6 +252,24 @@ TEST(SpacecraftDialog, NoCraftShowsTheDashesWithTheSpanDisabled)
         EXPECT_TRUE(control->enabled) << id;
     }
     EXPECT_EQ(OkCommand(run), L";Show Sky;");
+}
+
+TEST(MarkListDialogs, ColourButtonOpensTheColourDialogOnTheirKey)
+{
+    const struct {
+        const wchar_t* dialog;
+        const wchar_t* button;
+        const wchar_t* key;
+    } cases[] = {{L"CDlgMeteor", L"click 1212", L"Meteor.Swarm.Radiant.Name.Color"},
+                 {L"CDlgSpacecraft", L"click 1150", L"Solar.Spacecraft.Name.Color"}};
+    for (const auto& c : cases) {
+        // The second cancel closes the colour dialog's owner: nothing of the owner reaches the host.
+        const auto run = kivtest::Run({c.dialog, "", true, {}, {c.button, L"cancel", L"cancel"}});
+        EXPECT_EQ(run.result, kivhost::RunResult::Cancel);
+        const auto queries = run.Queries();
+        EXPECT_NE(std::find(queries.begin(), queries.end(), c.key), queries.end()) << testing::PrintToString(c.dialog);
+        EXPECT_TRUE(run.Statements().empty());
+    }
 }
 
 TEST(SpacecraftDialog, CancelAfterChangesSendsNothing)
