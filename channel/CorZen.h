@@ -2,7 +2,7 @@
 // host's script engine. One call sends one command text and returns the answer text.
 #pragma once
 
-#include "framework/afx/Wnd.h"
+#include "platform/afx/Wnd.h"
 
 class KIVFW_API CCorZen : public CWnd {
 public:

@@ -7,6 +7,14 @@ set -euo pipefail
 prefix=$1
 driver=${2:-null}
 dpi=${KIV_DPI:-96}
+# The share \\localhost\C$ (drive C, as Windows offers it) for tests of UNC paths.
+share_drive_c() {
+  if [ -d "$prefix/dosdevices" ] && [ ! -e "$prefix/dosdevices/unc/localhost/C\$" ]; then
+    mkdir -p "$prefix/dosdevices/unc/localhost"
+    ln -sfn ../../c: "$prefix/dosdevices/unc/localhost/C\$"
+  fi
+}
+share_drive_c
 [ -f "$prefix/.kiv-ready-$driver-$dpi" ] && exit 0
 
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
@@ -87,5 +95,6 @@ regfile="$prefix/kiv-settings.reg"
 { printf '\xff\xfe'; printf '%s\r\n' "$reg_utf8" | iconv -f UTF-8 -t UTF-16LE; } > "$regfile"
 "$wine" regedit /S "$(WINEPREFIX=$prefix "$wine" winepath -w "$regfile" 2>/dev/null)" >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
+share_drive_c
 rm -f "$prefix"/.kiv-ready-*
 touch "$prefix/.kiv-ready-$driver-$dpi"

@@ -1,5 +1,7 @@
 #include "dialogs/adf/AdfPath.h"
 
+#include "framework/kivcom/CommonFile.h"
+
 #include <windows.h>
 
 #include <string>
@@ -41,5 +43,10 @@ CString AdfLongPath(const CString& strPath)
     CString strLong;
     if (strPath.IsEmpty() || !ConvertPath(&::GetLongPathNameW, strPath, strLong))
         return CString();
+    // Some systems give a "\\?\" drive path back as it came; its plain form converts.
+    const bool prefixed = strLong.Left(4) == L"\\\\?\\" && strLong.Mid(5, 2) == L":\\";
+    CString strPlain;
+    if (prefixed && strLong == strPath && ConvertPath(&::GetLongPathNameW, strLong.Mid(4), strPlain))
+        return strPlain.GetLength() < MAX_PATH ? strPlain : CCommonFile::ExtendedPath(strPlain);
     return strLong;
 }

@@ -2,7 +2,7 @@
 // told, and the long form the user is shown.
 #pragma once
 
-#include "framework/afx/CString.h"
+#include "platform/afx/CString.h"
 #include "framework/module/ModuleExport.h"
 
 // The short (8.3) form of a path. Where the system gives none (a missing file, a volume without

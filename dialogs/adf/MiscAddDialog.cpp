@@ -1,6 +1,6 @@
 #include "dialogs/adf/MiscAddDialog.h"
 
-#include "framework/afx/MessageBox.h"
+#include "platform/afx/MessageBox.h"
 #include "framework/kivreg/Registry.h"
 #include "resources/ids_adf.h"
 

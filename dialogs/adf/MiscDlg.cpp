@@ -161,7 +161,10 @@ void CMiscDlg::OnButtonAdd()
     dialog.SetTitle(strTitle);
     CString strFolder;
     CRegistry::Read(m_strSection, kAdfDirKey, L"", strFolder);
-    if (!strFolder.IsEmpty())
+    // A remembered folder that is gone, or a value that is no folder at all (the file dialog
+    // hangs on some of those), opens the dialog where it opens by itself.
+    const DWORD attributes = strFolder.GetLength() < 32767 ? ::GetFileAttributesW(strFolder) : INVALID_FILE_ATTRIBUTES;
+    if (!strFolder.IsEmpty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         dialog.m_ofn.lpstrInitialDir = strFolder;
     if (dialog.DoModal() != IDOK)
         return;

@@ -3,8 +3,8 @@
 // Files the user marks for deletion are deleted only when the whole dialog is confirmed.
 #pragma once
 
-#include "framework/afx/Array.h"
-#include "framework/afx/Object.h"
+#include "platform/afx/Array.h"
+#include "platform/afx/Object.h"
 #include "framework/kivcst/ZenDialog.h"
 #include "framework/module/ModuleExport.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/fov/FovCommon.h"
 
-#include "framework/afx/MessageBox.h"
+#include "platform/afx/MessageBox.h"
 #include "resources/ids_fov.h"
 
 void FillCoordinateCombo(CComboBox& combo)

@@ -2,7 +2,7 @@
 // of controls on or off together, and the range messages of their checks.
 #pragma once
 
-#include "framework/afx/Controls.h"
+#include "platform/afx/Controls.h"
 #include "framework/module/ModuleExport.h"
 
 #include <initializer_list>

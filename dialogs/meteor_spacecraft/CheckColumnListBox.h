@@ -10,7 +10,7 @@
 #pragma once
 
 #include "dialogs/meteor_spacecraft/CheckRecords.h"
-#include "framework/afx/Controls.h"
+#include "platform/afx/Controls.h"
 #include "framework/kivcst/ZenScroll.h"
 
 #include <iterator>

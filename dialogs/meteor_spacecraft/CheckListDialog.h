@@ -3,7 +3,7 @@
 // dialog's list-box class (CMeteorSwarmListBox or CSpacecraftListBox).
 #pragma once
 
-#include "framework/afx/Array.h"
+#include "platform/afx/Array.h"
 #include "framework/kivcst/ZenDialog.h"
 
 #include <algorithm>

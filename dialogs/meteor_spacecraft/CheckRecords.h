@@ -1,8 +1,8 @@
 // The records behind the rows of the meteor and spacecraft lists: plain values, one per object.
 #pragma once
 
-#include "framework/afx/Array.h"
-#include "framework/afx/CString.h"
+#include "platform/afx/Array.h"
+#include "platform/afx/CString.h"
 #include "framework/module/ModuleExport.h"
 
 // One meteor swarm. Its host key is "Meteor.Swarm." followed by its English name.

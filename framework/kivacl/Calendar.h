@@ -1,7 +1,7 @@
 // Calendar conversion of the application's astronomical library.
 #pragma once
 
-#include "framework/afx/AfxExport.h"
+#include "platform/afx/AfxExport.h"
 
 // A calendar date and time; also used as a difference of one (ChangeDate).
 struct ACL_DATETIME {

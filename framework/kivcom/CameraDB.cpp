@@ -1,6 +1,7 @@
 #include "framework/kivcom/CameraDB.h"
+#include "framework/kivcom/CommonFile.h"
 
-#include "framework/afx/DataExchange.h"
+#include "platform/afx/TextParse.h"
 
 #include <iterator>
 #include <string>
@@ -13,7 +14,7 @@ constexpr LONGLONG kMaxCatalogBytes = 16 * 1024 * 1024;
 
 bool ReadWholeFile(const wchar_t* path, std::string& bytes)
 {
-    const HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    const HANDLE file = ::CreateFileW(CCommonFile::ExtendedPath(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -27,48 +28,6 @@ bool ReadWholeFile(const wchar_t* path, std::string& bytes)
     }
     ::CloseHandle(file);
     return ok;
-}
-
-std::wstring FromUtf8(const std::string& bytes)
-{
-    const size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    const int length = static_cast<int>(bytes.size() - start);
-    if (length <= 0)
-        return {};
-    const int chars = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data() + start, length, nullptr, 0);
-    std::wstring text(static_cast<size_t>(chars > 0 ? chars : 0), L'\0');
-    if (chars > 0)
-        ::MultiByteToWideChar(CP_UTF8, 0, bytes.data() + start, length, text.data(), chars);
-    return text;
-}
-
-std::vector<CString> SplitTabs(const std::wstring& line)
-{
-    std::vector<CString> fields;
-    size_t start = 0;
-    for (;;) {
-        const size_t tab = line.find(L'\t', start);
-        fields.emplace_back(line.substr(start, tab == std::wstring::npos ? std::wstring::npos : tab - start));
-        if (tab == std::wstring::npos)
-            return fields;
-        start = tab + 1;
-    }
-}
-
-// The camera fields after the record kind: display name, key, then five sizes in mm.
-bool ReadCamera(const std::vector<CString>& fields, _ANGLE_OF_FIELD& camera)
-{
-    if (fields.size() != 8 || fields[1].IsEmpty() || fields[2].IsEmpty())
-        return false;
-    camera.strName = fields[1];
-    camera.strKey = fields[2];
-    double* const sizes[] = {&camera.dWidth, &camera.dHeight, &camera.dGuiderDistance, &camera.dGuiderWidth,
-                             &camera.dGuiderHeight};
-    for (size_t i = 0; i < std::size(sizes); ++i) {
-        if (!AfxParseDouble(fields[3 + i], *sizes[i]))
-            return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -93,30 +52,22 @@ BOOL CCameraDB::Load(const wchar_t* lpszFile)
     std::string bytes;
     if (!lpszFile || !ReadWholeFile(lpszFile, bytes))
         return FALSE;
-    const std::wstring text = FromUtf8(bytes);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(L'\n', start);
-        if (end == std::wstring::npos)
-            end = text.size();
-        std::wstring line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == L'\r')
-            line.pop_back();
-        if (line.empty() || line[0] == L'#')
-            continue;
-        const std::vector<CString> fields = SplitTabs(line);
-        if (fields[0] == L"vendor" && fields.size() == 2 && !fields[1].IsEmpty()) {
-            m_vendors.push_back({fields[1], 0});
-            continue;
-        }
-        _ANGLE_OF_FIELD camera;
-        // A camera before any maker has no block to belong to.
-        if (fields[0] == L"camera" && !m_vendors.empty() && ReadCamera(fields, camera)) {
-            camera.strVendor = m_vendors.back().strName;
-            m_cameras.push_back(camera);
-            ++m_vendors.back().nCameraCount;
-        }
+    std::vector<kivparse::CatalogVendor> vendors;
+    std::vector<kivparse::CatalogCamera> cameras;
+    kivparse::ParseCatalog(bytes, vendors, cameras);
+    for (const kivparse::CatalogVendor& vendor : vendors)
+        m_vendors.push_back({CString(vendor.name), vendor.cameraCount});
+    for (const kivparse::CatalogCamera& camera : cameras) {
+        _ANGLE_OF_FIELD record;
+        record.strVendor = camera.vendor;
+        record.strName = camera.name;
+        record.strKey = camera.key;
+        record.dWidth = camera.width;
+        record.dHeight = camera.height;
+        record.dGuiderDistance = camera.guiderDistance;
+        record.dGuiderWidth = camera.guiderWidth;
+        record.dGuiderHeight = camera.guiderHeight;
+        m_cameras.push_back(record);
     }
     return TRUE;
 }

@@ -8,7 +8,7 @@
 // Cameras are kept in catalogue order, so each maker's cameras form one block.
 #pragma once
 
-#include "framework/afx/CString.h"
+#include "platform/afx/CString.h"
 
 #include <vector>
 

@@ -37,3 +37,25 @@ CString CCommonFile::GetPathName(const wchar_t* lpszFullPath)
     }
     return CString(std::move(folder));
 }
+
+CString CCommonFile::ExtendedPath(const wchar_t* lpszPath)
+{
+    if (!lpszPath)
+        return CString();
+    const std::wstring path(lpszPath);
+    if (path.size() < MAX_PATH || path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0)
+        return CString(path);
+    const DWORD needed = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return CString(path);
+    std::wstring full(needed, L'\0');
+    const DWORD length = ::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return CString(path);
+    full.resize(length);
+    if (full.rfind(L"\\\\", 0) == 0)
+        return CString(L"\\\\?\\UNC\\" + full.substr(2));
+    if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\')
+        return CString(L"\\\\?\\" + full);
+    return CString(path);
+}

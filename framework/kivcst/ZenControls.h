@@ -4,7 +4,7 @@
 // themselves; statics, edits and lists take the dialog's dark colours).
 #pragma once
 
-#include "framework/afx/Controls.h"
+#include "platform/afx/Controls.h"
 
 // Binding shared by the skinned controls: subclasses the item and remembers the look.
 class KIVFW_API CZenControl {

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "channel/CorZen.h"
-#include "framework/afx/DataExchange.h"
-#include "framework/afx/Dialog.h"
-#include "framework/afx/MessageBox.h"
+#include "platform/afx/DataExchange.h"
+#include "platform/afx/Dialog.h"
+#include "platform/afx/MessageBox.h"
 #include "framework/kivcst/ZenControls.h"
 
 // Drawing helpers of the skinned controls and the owner-drawn lists.

@@ -1,6 +1,6 @@
 #include "framework/kivcst/ZenScroll.h"
 
-#include "framework/afx/Wnd.h"
+#include "platform/afx/Wnd.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>

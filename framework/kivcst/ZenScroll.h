@@ -7,7 +7,7 @@
 
 #ifndef RC_INVOKED
 
-#include "framework/afx/Gdi.h"
+#include "platform/afx/Gdi.h"
 
 class CWnd;
 

@@ -1,7 +1,7 @@
 // The two looks of the application's dialogs: the system's colours, or the dark skin.
 #pragma once
 
-#include "framework/afx/AfxExport.h"
+#include "platform/afx/AfxExport.h"
 
 namespace ZenSkin {
 

@@ -1,7 +1,7 @@
 // Numeric data exchange of the common-dialog library: doubles in edit controls.
 #pragma once
 
-#include "framework/afx/DataExchange.h"
+#include "platform/afx/DataExchange.h"
 
 // Writes value with at most nMaxDecimals decimals, dropping trailing zeros down to nMinDecimals
 // (so 500.0 shows as "500" with 0 and 7), unless the edit already shows that number in another

@@ -1,6 +1,8 @@
 #include "framework/kivdcm/SetColorDialog.h"
 
-#include "framework/afx/Dialog.h"
+#include "platform/afx/TextParse.h"
+
+#include "platform/afx/Dialog.h"
 
 #include <commdlg.h>
 
@@ -35,16 +37,8 @@ CSetColorDialog::CSetColorDialog(CCorZen* pChannel, CCorZen* pChannel2, const CS
 
 bool CSetColorDialog::ParseColor(const wchar_t* lpszText, COLORREF& crColor)
 {
-    if (!lpszText || lpszText[0] != L'#')
-        return false;
-    unsigned value = 0;
-    for (int i = 1; i <= 6; ++i) {
-        const wchar_t c = lpszText[i];
-        if (!std::iswxdigit(c))
-            return false;
-        value = value * 16 + static_cast<unsigned>(std::iswdigit(c) ? c - L'0' : (std::towupper(c) - L'A' + 10));
-    }
-    if (lpszText[7] != 0)
+    unsigned int value = 0;
+    if (!kivparse::ParseColor(lpszText, value))
         return false;
     crColor = RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
     return true;

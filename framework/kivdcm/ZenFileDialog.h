@@ -3,7 +3,7 @@
 // through its message map, as a dialog does.
 #pragma once
 
-#include "framework/afx/Dialog.h"
+#include "platform/afx/Dialog.h"
 
 #include <commdlg.h>
 

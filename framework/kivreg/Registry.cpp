@@ -1,6 +1,6 @@
 #include "framework/kivreg/Registry.h"
 
-#include "framework/afx/DataExchange.h"
+#include "platform/afx/DataExchange.h"
 
 #include <cstring>
 
@@ -11,7 +11,9 @@ namespace {
 bool ReadRaw(const wchar_t* section, const wchar_t* key, DWORD flags, void* data, DWORD* size)
 {
     const CString path = CRegistry::SectionPath(section);
-    return ::RegGetValueW(HKEY_CURRENT_USER, path, key, flags, nullptr, data, size) == ERROR_SUCCESS;
+    // Without RRF_NOEXPAND an expandable text is expanded into the buffer before its type is
+    // checked, which overruns the buffer of a number.
+    return ::RegGetValueW(HKEY_CURRENT_USER, path, key, flags | RRF_NOEXPAND, nullptr, data, size) == ERROR_SUCCESS;
 }
 
 bool WriteRaw(const wchar_t* section, const wchar_t* key, DWORD type, const void* data, DWORD size)
@@ -57,7 +59,8 @@ BOOL CRegistry::Read(const wchar_t* lpszSection, const wchar_t* lpszKey, int nDe
     if (nFlag) {
         DWORD value = 0;
         DWORD size = sizeof value;
-        if (!ReadRaw(lpszSection, lpszKey, RRF_RT_REG_DWORD, &value, &size))
+        // A stored value of another size than its type's is no number (Wine hands it over as it is).
+        if (!ReadRaw(lpszSection, lpszKey, RRF_RT_REG_DWORD, &value, &size) || size != sizeof value)
             return FALSE;
         *pnValue = static_cast<int>(value);
         return TRUE;
@@ -87,7 +90,7 @@ BOOL CRegistry::Read(const wchar_t* lpszSection, const wchar_t* lpszKey, double 
     *pdValue = dDefault;
     ULONGLONG bits = 0;
     DWORD size = sizeof bits;
-    if (!ReadRaw(lpszSection, lpszKey, RRF_RT_REG_QWORD, &bits, &size))
+    if (!ReadRaw(lpszSection, lpszKey, RRF_RT_REG_QWORD, &bits, &size) || size != sizeof bits)
         return FALSE;
     std::memcpy(pdValue, &bits, sizeof bits);
     return TRUE;

@@ -8,7 +8,7 @@
 // reads as the default. Every operation returns nonzero on success.
 #pragma once
 
-#include "framework/afx/CString.h"
+#include "platform/afx/CString.h"
 
 class KIVFW_API CRegistry {
 public:

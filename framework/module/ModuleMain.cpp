@@ -1,7 +1,7 @@
 // The module's entry point: it registers the module as an extension module of the framework, so
 // that its templates, strings and icons are found through the resource chain. Nothing else runs
 // at load time.
-#include "framework/afx/ResourceChain.h"
+#include "platform/afx/ResourceChain.h"
 
 namespace {
 

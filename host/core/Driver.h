@@ -14,7 +14,7 @@
 namespace kivhost {
 
 struct Action {
-    std::wstring verb;               // click, type, spin, slide, select, check, key, mark, dblmark, focus, file, dump, fit, ok, cancel
+    std::wstring verb;               // a verb of the driver's tables (DriverInput, DriverLists, DriverDialog)
     std::vector<std::wstring> args;  // the words after the verb; for "type" and "file" the rest of the text is one argument
 };
 

@@ -1,44 +1,29 @@
-#include "host/core/DriverCheckList.h"
+// markat: the driver's pixel-exact press in a mark list. "markat ID ROW HEADER left|right DX"
+// presses row ROW of owner-drawn list ID DX pixels from the left or right edge of column header
+// HEADER, measured as the list measures its check slots (the header's window rectangle less the
+// list window's top-left corner), so that a script can press just inside or just outside a slot.
+#include "host/core/DriverDetail.h"
 
-#include <cwctype>
-
-namespace kivhost {
+namespace kivhost::detail {
 
 namespace {
 
-bool ToInt(const std::wstring& text, int& value)
+std::wstring CheckMarkAt(const Action& action)
 {
-    if (text.empty())
-        return false;
-    for (size_t i = text[0] == L'-' ? 1 : 0; i < text.size(); ++i) {
-        if (!std::iswdigit(text[i]))
-            return false;
-    }
-    if (text == L"-")
-        return false;
-    value = std::stoi(text);
-    return true;
+    const bool edge = action.args[3] == L"left" || action.args[3] == L"right";
+    return edge && IsInteger(action.args[1]) && IsInteger(action.args[2]) && IsInteger(action.args[4])
+               ? L""
+               : L"markat takes ID ROW HEADER left|right DX";
 }
 
-}  // namespace
-
-bool PressMarkAt(HWND dialog, HWND list, const Action& action, std::wstring& error)
+void MarkAt(ActionContext& context, const Action& action)
 {
-    int row = 0;
-    int headerID = 0;
-    int offset = 0;
-    const bool fromLeft = action.args.size() == 5 && action.args[3] == L"left";
-    const bool fromRight = action.args.size() == 5 && action.args[3] == L"right";
-    if (!(fromLeft || fromRight) || !ToInt(action.args[1], row) || !ToInt(action.args[2], headerID) ||
-        !ToInt(action.args[4], offset)) {
-        error = L"markat takes ID ROW HEADER left|right DX";
-        return false;
-    }
-    const HWND header = ::GetDlgItem(dialog, headerID);
-    const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
-    if (!header || row < 0 || row >= count) {
-        error = L"markat " + action.args[0] + L": no such row or header";
-        return false;
+    const HWND list = context.control;
+    const int row = std::stoi(action.args[1]);
+    const HWND header = FindControl(context.dialog, std::stoi(action.args[2]));
+    if (!IsClass(list, L"ListBox") || !header || row < 0 || row >= ::SendMessageW(list, LB_GETCOUNT, 0, 0)) {
+        context.Fail(L"markat " + action.args[0] + L": no such row or header");
+        return;
     }
     ::SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
     RECT item{};
@@ -47,12 +32,16 @@ bool PressMarkAt(HWND dialog, HWND list, const Action& action, std::wstring& err
     RECT listRect{};
     ::GetWindowRect(header, &headerRect);
     ::GetWindowRect(list, &listRect);
-    const int x = (fromLeft ? headerRect.left : headerRect.right) - listRect.left + offset;
-    const LPARAM at = MAKELPARAM(x, (item.top + item.bottom) / 2);
+    const int x = (action.args[3] == L"left" ? headerRect.left : headerRect.right) - listRect.left + std::stoi(action.args[4]);
     ::SetFocus(list);
-    ::SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    ::SendMessageW(list, WM_LBUTTONUP, 0, at);
-    return true;
+    SendClick(list, POINT{x, (item.top + item.bottom) / 2}, false);
 }
 
-}  // namespace kivhost
+}  // namespace
+
+std::vector<Verb> CheckListVerbs()
+{
+    return {{L"markat", 5, Target::UsableControl, &CheckMarkAt, &MarkAt}};
+}
+
+}  // namespace kivhost::detail

@@ -1,33 +1,20 @@
 // The driver's "fit" action: whether every caption of a dialog fits inside its control, measured
 // in the control's own font the way the control lays its text out.
-#include "host/core/Driver.h"
+#include "host/core/DriverDetail.h"
 
 #include <string>
 
 namespace kivhost {
 
+using namespace detail;
+
 namespace {
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[64] = {};
-    ::GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND window)
-{
-    const int length = ::GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), length + 1)));
-    return text;
-}
 
 // The room a control leaves for its caption, and how it lays the caption out; false for controls
 // whose text is not a caption (pictures, frames, owner-drawn items, ellipsised texts).
 bool CaptionBox(HWND control, const TEXTMETRICW& metrics, RECT& room, UINT& format)
 {
-    const std::wstring cls = ClassOf(control);
+    const std::wstring cls = ClassName(control);
     const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
     ::GetClientRect(control, &room);
     format = DT_CALCRECT;
@@ -36,25 +23,16 @@ bool CaptionBox(HWND control, const TEXTMETRICW& metrics, RECT& room, UINT& form
         if (kind == BS_OWNERDRAW || (style & (BS_ICON | BS_BITMAP)))
             return false;
         format |= (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-        switch (kind) {
-        case BS_CHECKBOX:
-        case BS_AUTOCHECKBOX:
-        case BS_3STATE:
-        case BS_AUTO3STATE:
-        case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON:
+        if (HasCheckState(control)) {
             // The mark, as large as a menu check mark, and the gap before the caption.
             room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
-            break;
-        case BS_GROUPBOX:
+        } else if (kind == BS_GROUPBOX) {
             // The caption sits in the top line, indented by a character, with the frame's corner beyond it.
             room.left += metrics.tmAveCharWidth;
             room.right -= 2;
             room.bottom = room.top + metrics.tmHeight;
-            break;
-        default:
+        } else {
             ::InflateRect(&room, -3, -3);
-            break;
         }
         return true;
     }
@@ -77,7 +55,7 @@ bool CaptionBox(HWND control, const TEXTMETRICW& metrics, RECT& room, UINT& form
 
 bool Clipped(HWND control)
 {
-    const std::wstring text = TextOf(control);
+    const std::wstring text = WindowText(control);
     if (text.empty())
         return false;
     const HDC dc = ::GetDC(control);

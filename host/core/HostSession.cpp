@@ -1,6 +1,6 @@
 #include "host/core/HostSession.h"
 
-#include "framework/afx/MessageBox.h"
+#include "platform/afx/MessageBox.h"
 #include "host/core/Driver.h"
 #include "host/core/Utf.h"
 #include "host/core/host_ids.h"

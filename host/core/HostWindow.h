@@ -2,7 +2,7 @@
 // takes the missing-terrain-data message.
 #pragma once
 
-#include "framework/afx/Wnd.h"
+#include "platform/afx/Wnd.h"
 #include "host/core/Journal.h"
 
 namespace kivhost {

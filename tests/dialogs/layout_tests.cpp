@@ -8,14 +8,6 @@
 
 namespace {
 
-std::vector<std::wstring> CatalogNames()
-{
-    std::vector<std::wstring> names;
-    for (const kivhost::DialogEntry& entry : kivhost::DialogCatalog())
-        names.push_back(entry.className);
-    return names;
-}
-
 // Captions known not to fit: the unit "mm" in its 11-unit-wide static. The rectangle is the
 // template's; the substitute Japanese face draws Latin letters a pixel wider than the original.
 const std::map<std::wstring, std::set<int>> kKnownClipped = {
@@ -46,7 +38,7 @@ TEST_P(Layout, EveryCaptionFitsItsControl)
     kivtest::ClearSettings();
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalog, Layout, testing::ValuesIn(CatalogNames()),
+INSTANTIATE_TEST_SUITE_P(Catalog, Layout, testing::ValuesIn(kivtest::CatalogNames()),
                          [](const testing::TestParamInfo<std::wstring>& info) {
                              return std::string(info.param.begin(), info.param.end());
                          });

@@ -7,14 +7,6 @@ namespace {
 
 class EveryDialog : public testing::TestWithParam<std::wstring> {};
 
-std::vector<std::wstring> CatalogNames()
-{
-    std::vector<std::wstring> names;
-    for (const auto& entry : kivhost::DialogCatalog())
-        names.push_back(entry.className);
-    return names;
-}
-
 TEST_P(EveryDialog, OpensAndCancelsAgainstTheDefaultSky)
 {
     const auto run = kivtest::Run({GetParam(), "", true, {}, {L"dump", L"cancel"}});
@@ -46,7 +38,7 @@ TEST_P(EveryDialog, RepeatedOpeningLeaksNoGdiOrUserObjects)
     kivtest::ClearSettings();
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalog, EveryDialog, testing::ValuesIn(CatalogNames()),
+INSTANTIATE_TEST_SUITE_P(Catalog, EveryDialog, testing::ValuesIn(kivtest::CatalogNames()),
                          [](const testing::TestParamInfo<std::wstring>& info) {
                              return std::string(info.param.begin(), info.param.end());
                          });

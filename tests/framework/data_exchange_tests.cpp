@@ -1,7 +1,7 @@
 // Data exchange: the number parsers, the text forms of doubles, the framework's prompt in a real
 // modal dialog, and writes that leave equal text alone.
-#include "framework/afx/DataExchange.h"
-#include "framework/afx/Dialog.h"
+#include "platform/afx/DataExchange.h"
+#include "platform/afx/Dialog.h"
 #include "framework/kivdcm/DoubleExchange.h"
 #include "host/core/Driver.h"
 #include "host/core/HostSession.h"

@@ -1,6 +1,6 @@
 // The dark scroll bar: the skin bitmap and its scaling, the bar's geometry, and a real list box
 // whose bar is drawn from the skin and scrolls when its parts are pressed.
-#include "framework/afx/Controls.h"
+#include "platform/afx/Controls.h"
 #include "framework/kivcst/ZenScroll.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // CString: the conversions the dialogs format their commands with, and strings found through the
 // resource chain.
-#include "framework/afx/CString.h"
+#include "platform/afx/CString.h"
 #include "resources/ids_sky.h"
 #include "tests/framework/framework_test_ids.h"
 

@@ -10,14 +10,6 @@
 
 namespace {
 
-std::vector<std::wstring> CatalogNames()
-{
-    std::vector<std::wstring> names;
-    for (const kivhost::DialogEntry& entry : kivhost::DialogCatalog())
-        names.push_back(entry.className);
-    return names;
-}
-
 std::string Narrow(const std::wstring& text)
 {
     return std::string(text.begin(), text.end());
@@ -96,7 +88,7 @@ TEST_P(HostileHost, DialogClosesAndSendsNoBrokenNumber)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalog, HostileHost, testing::Combine(testing::ValuesIn(CatalogNames()), testing::Range(1, 6)),
+INSTANTIATE_TEST_SUITE_P(Catalog, HostileHost, testing::Combine(testing::ValuesIn(kivtest::CatalogNames()), testing::Range(1, 6)),
                          [](const testing::TestParamInfo<std::tuple<std::wstring, int>>& info) {
                              return Narrow(std::get<0>(info.param)) + "_seed" + std::to_string(std::get<1>(info.param));
                          });

@@ -144,6 +144,14 @@ DialogRun Run(const DialogScript& script, std::string* stateAfter)
     return run;
 }
 
+std::vector<std::wstring> CatalogNames()
+{
+    std::vector<std::wstring> names;
+    for (const kivhost::DialogEntry& entry : kivhost::DialogCatalog())
+        names.push_back(entry.className);
+    return names;
+}
+
 void ClearSettings()
 {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, CRegistry::kApplicationKey);

@@ -56,6 +56,9 @@ struct DialogScript {
 // Runs the script; the engine state after the run is written to stateAfter when given.
 DialogRun Run(const DialogScript& script, std::string* stateAfter = nullptr);
 
+// The class names of every dialog the host offers, in its catalogue's order.
+std::vector<std::wstring> CatalogNames();
+
 // The settings store of the application, emptied (tests that use it start from nothing).
 void ClearSettings();
 // Chooses the look of the dialogs that open next (nonzero: the system's colours).
