@@ -43,6 +43,7 @@ struct Verb {
 std::vector<Verb> InputVerbs();   // click, type, spin, slide, key, focus
 std::vector<Verb> ListVerbs();    // select, check, mark, dblmark
 std::vector<Verb> DialogVerbs();  // ok, cancel, file, dump, fit, shot
+std::vector<Verb> CheckListVerbs();  // markat
 
 // Window helpers (DriverWindows.cpp).
 bool IsInteger(const std::wstring& text);

@@ -18,7 +18,8 @@ std::string Narrow(const std::wstring& text)
 // A number that no host could take back: printf's renderings of NaN and infinity, and a null string.
 bool CarriesBrokenNumber(const std::wstring& statement)
 {
-    static const std::wregex broken(LR"((^|[^A-Za-z])(nan|inf|infinity)([^A-Za-z]|$)|\(null\))", std::regex::icase);
+    // Only values count: a name read from the host ("Meteor.Swarm.nan") is a key, not a number.
+    static const std::wregex broken(LR"(=\s*[-+]?(nan|inf|infinity)([^A-Za-z]|$)|\(null\))", std::regex::icase);
     return std::regex_search(statement, broken);
 }
 
