@@ -1,4 +1,5 @@
 #include "host/core/Driver.h"
+#include "host/core/DriverListView.h"
 
 #include "framework/afx/Dialog.h"
 #include "framework/afx/Controls.h"
@@ -628,6 +629,7 @@ void Driver::Dump(Journal& journal, HWND dialog)
                 journal.Note(L"  " + std::to_wstring(i) + L" checked=0 " + buffer);
             }
         } else if (IsClass(control, WC_LISTVIEWW)) {
+            DumpListViewColumns(journal, control);
             const int count = static_cast<int>(::SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
             for (int i = 0; i < count; ++i) {
                 journal.Note(L"  " + std::to_wstring(i) + L" checked=" + (ListView_GetCheckState(control, i) ? L"1" : L"0") +
