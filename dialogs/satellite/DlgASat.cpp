@@ -6,6 +6,7 @@
 #include "resources/ids_satellite.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 #include <vector>
 
@@ -34,6 +35,17 @@ public:
 private:
     CWnd& m_list;
 };
+
+// A label in upper case as an ordinal comparison without regard to case sees it, so that
+// sorting compares code units only.
+std::wstring SortKeyOf(const CString& strLabel)
+{
+    std::wstring key(static_cast<size_t>(strLabel.GetLength()), L'\0');
+    if (!key.empty() && ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, strLabel, strLabel.GetLength(),
+                                        key.data(), static_cast<int>(key.size()), nullptr, nullptr, 0) == 0)
+        key = strLabel.str();
+    return key;
+}
 
 CString LoadText(UINT nID)
 {
@@ -154,9 +166,13 @@ BOOL CDlgASat::VisibleAt(int nPos)
     return SatelliteAnswerIsTrue(Query(L"? ArtificialSatellite.No%d.Visible", nPos));
 }
 
+// One query with one number in it. The dialog sends five per satellite, so the text is made
+// with the C library's formatter, which costs less than the string class's general one.
 CString CDlgASat::Query(const wchar_t* lpszFormat, int nValue)
 {
-    return m_pChannel->ExecFormat(lpszFormat, nValue);
+    wchar_t text[96];
+    std::swprintf(text, 96, lpszFormat, nValue);
+    return m_pChannel->Exec(text);
 }
 
 void CDlgASat::InitSatListCtrl()
@@ -211,7 +227,7 @@ void CDlgASat::InsertSatRow(int nPos, int nRow, BOOL bChecked)
     m_lstSat.SetItemText(row, 1, label);
     m_lstSat.SetItemText(row, 2, localName);
     m_lstSat.SetItemText(row, 3, type);
-    m_labels[number] = label;
+    m_sortKeys[number] = SortKeyOf(label);
     m_longest.label = std::max(m_longest.label, label.GetLength());
     m_longest.localName = std::max(m_longest.localName, localName.GetLength());
     m_longest.type = std::max(m_longest.type, type.GetLength());
@@ -220,6 +236,16 @@ void CDlgASat::InsertSatRow(int nPos, int nRow, BOOL bChecked)
 void CDlgASat::SortSatList()
 {
     m_lstSat.SortItems(&CDlgASat::CompareFunc, reinterpret_cast<LPARAM>(this));
+    const int rows = m_lstSat.GetItemCount();
+    m_rowNumbers.resize(static_cast<size_t>(std::max(rows, 0)));
+    for (int i = 0; i < rows; ++i)
+        m_rowNumbers[static_cast<size_t>(i)] = static_cast<int>(m_lstSat.GetItemData(i));
+}
+
+int CDlgASat::RowNumber(int nRow) const
+{
+    const size_t row = static_cast<size_t>(nRow);
+    return row < m_rowNumbers.size() ? m_rowNumbers[row] : static_cast<int>(m_lstSat.GetItemData(nRow));
 }
 
 int CALLBACK CDlgASat::CompareFunc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
@@ -229,12 +255,13 @@ int CALLBACK CDlgASat::CompareFunc(LPARAM lParam1, LPARAM lParam2, LPARAM lParam
     if (lParam1 == kPinnedSatellite)
         return -1;
     const CDlgASat* dialog = reinterpret_cast<const CDlgASat*>(lParamSort);
-    const auto first = dialog->m_labels.find(lParam1);
-    const auto second = dialog->m_labels.find(lParam2);
-    const CString& a = first != dialog->m_labels.end() ? first->second : CString();
-    const CString& b = second != dialog->m_labels.end() ? second->second : CString();
-    // The comparison CString::CompareNoCase makes, without the copy it takes of its argument.
-    const int order = ::CompareStringOrdinal(a, a.GetLength(), b, b.GetLength(), TRUE) - CSTR_EQUAL;
+    static const std::wstring none;
+    const auto first = dialog->m_sortKeys.find(lParam1);
+    const auto second = dialog->m_sortKeys.find(lParam2);
+    const std::wstring& a = first != dialog->m_sortKeys.end() ? first->second : none;
+    const std::wstring& b = second != dialog->m_sortKeys.end() ? second->second : none;
+    const int compared = a.compare(b);
+    const int order = compared < 0 ? -1 : compared > 0 ? 1 : 0;
     return dialog->m_bSortAscending ? order : -order;
 }
 
@@ -366,7 +393,7 @@ void CDlgASat::OnBnClickedDspAsatCheckMajor()
         std::vector<int> rows;
         const int listed = m_lstSat.GetItemCount();
         for (int i = 0; i < listed; ++i) {
-            const auto found = leaving.find(static_cast<LPARAM>(m_lstSat.GetItemData(i)));
+            const auto found = leaving.find(RowNumber(i));
             if (found != leaving.end() && found->second > 0) {
                 --found->second;
                 rows.push_back(i);
@@ -411,7 +438,7 @@ void CDlgASat::OnOK()
     command.AppendFormat(L"ArtificialSatellite.Magnitude = %.1f;", magnitude);
     const int rows = m_lstSat.GetItemCount();
     for (int i = 0; i < rows; ++i) {
-        command.AppendFormat(L"ArtificialSatellite.%d.Visible = %s;", static_cast<int>(m_lstSat.GetItemData(i)),
+        command.AppendFormat(L"ArtificialSatellite.%d.Visible = %s;", RowNumber(i),
                              m_lstSat.GetCheck(i) ? L"True" : L"False");
     }
     command += L"Show Sky;";
@@ -495,7 +522,7 @@ BOOL CDlgASat::DoSearch(const CString& strText, int nDirection)
         return FALSE;
     const int start = m_lstSat.GetNextItem(-1, LVNI_SELECTED);
     for (const int i : SearchWalk(rows, start, nDirection)) {
-        const int number = static_cast<int>(m_lstSat.GetItemData(i));
+        const int number = RowNumber(i);
         if (Query(L"? ArtificialSatellite.%d.TLEName", number).Find(strText) >= 0 ||
             Query(L"? ArtificialSatellite.%d.Name", number).Find(strText) >= 0) {
             m_lstSat.SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);

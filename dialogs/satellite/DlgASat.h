@@ -6,7 +6,9 @@
 #include "framework/kivcst/ZenDialog.h"
 #include "framework/module/ModuleExport.h"
 
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 class KIVD04_API CDlgASat : public CZenDialog {
 public:
@@ -40,6 +42,8 @@ private:
     void FillSatList();
     void InsertSatRow(int nPos, int nRow, BOOL bChecked);
     void SortSatList();
+    // The catalogue number (item data) of a row.
+    int RowNumber(int nRow) const;
     void SetListFont();
     void SetColumnWidths(int nScale);
     void ShowMagnitude();
@@ -76,11 +80,15 @@ private:
     BOOL m_bAllOff = FALSE;
     CFont m_fontList;
 
-    // Column 1 of every row inserted, by catalogue number (the rows' item data). The sort
-    // callback is handed item data only, and looking a row up in the list for each comparison
-    // would make every sort quadratic in the number of satellites; a hash lookup keeps a sort
-    // at n log n comparisons of two labels.
-    std::unordered_map<LPARAM, CString> m_labels;
+    // The sort key of column 1 of every row inserted, by catalogue number (the rows' item
+    // data). The sort callback is handed item data only, and looking a row up in the list for
+    // each comparison would make every sort quadratic in the number of satellites; a hash
+    // lookup keeps a sort at n log n comparisons, and a key folded to upper case once per row
+    // makes each comparison a plain comparison of code units.
+    std::unordered_map<LPARAM, std::wstring> m_sortKeys;
+    // The catalogue number of each row in list order, taken after every sort: a search that
+    // walks the whole list then asks the host only, not the list for each row.
+    std::vector<int> m_rowNumbers;
     TextWidths m_longest;
     HICON m_hIconForward = nullptr;
     HICON m_hIconBackward = nullptr;
