@@ -1,8 +1,13 @@
 // The satellite dialog driven through the host: what it asks and in which order, the list it
 // builds, the magnitude, the major limit with the bulk buttons, and the one command OK sends.
+#include "dialogs/satellite/DlgASat.h"
+#include "host/core/host_ids.h"
 #include "tests/dialogs/satellite_test_support.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -49,6 +54,36 @@ TEST_F(SatelliteDialog, AsksForTheDisplayTheCountThenFiveQueriesPerPosition)
     EXPECT_EQ(run.Queries(), expected);
     EXPECT_EQ(run.result, RunResult::Cancel);
     EXPECT_TRUE(run.Statements().empty());
+}
+
+TEST_F(SatelliteDialog, TheParentOnlyConstructorAsksNothingAndTheClassKnowsItsBase)
+{
+    kivhost::HostSession session;
+    {
+        CDlgASat dialog(&session.Window());
+        EXPECT_STREQ(dialog.GetRuntimeClass()->m_lpszClassName, "CDlgASat");
+        ASSERT_NE(dialog.GetRuntimeClass()->m_pBaseClass, nullptr);
+        EXPECT_STREQ(dialog.GetRuntimeClass()->m_pBaseClass->m_lpszClassName, "CZenDialog");
+        EXPECT_TRUE(dialog.IsKindOf(&CDialog::classCDialog));
+        EXPECT_EQ(dialog.m_pChannel, nullptr);
+    }
+    EXPECT_TRUE(session.GetJournal().Lines().empty());
+}
+
+TEST_F(SatelliteDialog, TheColourButtonRunsTheColourDialogOnTheNameColour)
+{
+    std::string state = SkyOf(FiveSatellites());
+    state += "ArtificialSatellite.Name.Color = \"#3C6E3C\"\n";
+    const auto run = RunASat(state, {L"click 1507", L"dump", L"type 706 255", L"ok", L"cancel"});
+    auto commands = run.Commands();
+    ASSERT_GE(commands.size(), 30u);
+    commands.erase(commands.begin(), commands.begin() + 30);
+    EXPECT_EQ(commands, (std::vector<std::wstring>{L"? ArtificialSatellite.Name.Color",
+                                                   L"ArtificialSatellite.Name.Color = \"#FF6E3C\"", L"Show Sky"}));
+    CString title;
+    ASSERT_TRUE(title.LoadString(IDS_HOST_COLOR_TITLE));
+    EXPECT_NE(std::find(run.journal.begin(), run.journal.end(), L"# dump " + title.str()), run.journal.end());
+    EXPECT_EQ(run.result, RunResult::Cancel);
 }
 
 TEST_F(SatelliteDialog, ListsTheStationFirstThenByLabelWithoutRegardToCase)
