@@ -47,6 +47,12 @@ std::wstring SortKeyOf(const CString& strLabel)
     return key;
 }
 
+// One statement of the OK sequence; these keys take capitalised booleans.
+CString FlagStatement(const wchar_t* lpszKey, BOOL bOn)
+{
+    return CString(lpszKey) + (bOn ? L" = True;" : L" = False;");
+}
+
 CString LoadText(UINT nID)
 {
     CString text;
@@ -331,21 +337,23 @@ void CDlgASat::ReadMajorLimit()
         OnBnClickedDspAsatCheckMajor();
 }
 
-void CDlgASat::OnDspAsatBtnAllOn()
+void CDlgASat::CheckAllRows(BOOL bCheck)
 {
     CListRedrawOff redrawOff(m_lstSat);
     const int rows = m_lstSat.GetItemCount();
     for (int i = 0; i < rows; ++i)
-        m_lstSat.SetCheck(i, TRUE);
+        m_lstSat.SetCheck(i, bCheck);
+}
+
+void CDlgASat::OnDspAsatBtnAllOn()
+{
+    CheckAllRows(TRUE);
     m_bAllOn = TRUE;
 }
 
 void CDlgASat::OnDspAsatBtnAllOff()
 {
-    CListRedrawOff redrawOff(m_lstSat);
-    const int rows = m_lstSat.GetItemCount();
-    for (int i = 0; i < rows; ++i)
-        m_lstSat.SetCheck(i, FALSE);
+    CheckAllRows(FALSE);
     m_bAllOff = TRUE;
     m_bAllOn = FALSE;
 }
@@ -424,10 +432,9 @@ void CDlgASat::OnOK()
     }
 
     CString command = L";";
-    command += m_bName ? L"ArtificialSatellite.Name.Visible = True;" : L"ArtificialSatellite.Name.Visible = False;";
-    command += m_bNumber ? L"ArtificialSatellite.Number.Visible = True;" : L"ArtificialSatellite.Number.Visible = False;";
-    command += m_bInShadow ? L"ArtificialSatellite.Visible.InShadow = True;"
-                           : L"ArtificialSatellite.Visible.InShadow = False;";
+    command += FlagStatement(L"ArtificialSatellite.Name.Visible", m_bName);
+    command += FlagStatement(L"ArtificialSatellite.Number.Visible", m_bNumber);
+    command += FlagStatement(L"ArtificialSatellite.Visible.InShadow", m_bInShadow);
     const double magnitude = AfxTextToDouble(m_edtMagnitude.GetWindowText());
     if (!IsMagnitudeInRange(magnitude)) {
         CString message;

@@ -49,6 +49,7 @@ private:
     void ShowMagnitude();
     void SetSearchIcons(int nScale);
     void ReadMajorLimit();
+    void CheckAllRows(BOOL bCheck);
     void SaveRemembered();
     int ScreenScale();
 
