@@ -66,6 +66,13 @@ CZenDialog::CZenDialog(CCorZen* pChannel, CCorZen* pChannel2, UINT nIDTemplate, 
 {
 }
 
+const CRuntimeClass CZenDialog::classCZenDialog{"CZenDialog", &CDialog::classCDialog};
+
+const CRuntimeClass* CZenDialog::GetRuntimeClass() const
+{
+    return &classCZenDialog;
+}
+
 CZenDialog::CZenDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : CDialog(nIDTemplate, pParentWnd), m_bSystemLook(ZenSkin::ReadSystemLook())
 {

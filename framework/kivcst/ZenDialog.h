@@ -38,6 +38,9 @@ public:
     // Asks "? " + path + ".Visible"; nonzero when the answer is exactly "TRUE".
     BOOL IsVisible(const CString& strPath);
 
+    static const CRuntimeClass classCZenDialog;
+    const CRuntimeClass* GetRuntimeClass() const override;
+
 protected:
     BOOL OnInitDialog() override;
     // Binds the skinned control objects to their template items; the base binds OK, Cancel and

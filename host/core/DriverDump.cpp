@@ -1,5 +1,6 @@
 // The driver's "dump": every control of a dialog, with the rows of its lists, into the journal.
 #include "host/core/DriverDetail.h"
+#include "host/core/DriverListView.h"
 
 #include "platform/afx/Controls.h"
 
@@ -72,6 +73,7 @@ void Driver::Dump(Journal& journal, HWND dialog)
                 journal.Note(L"  " + std::to_wstring(i) + L" checked=0 " + buffer);
             }
         } else if (IsClass(control, WC_LISTVIEWW)) {
+            DumpListViewColumns(journal, control);
             const int count = static_cast<int>(::SendMessageW(control, LVM_GETITEMCOUNT, 0, 0));
             for (int i = 0; i < count; ++i) {
                 journal.Note(L"  " + std::to_wstring(i) + L" checked=" + (ListView_GetCheckState(control, i) ? L"1" : L"0") +

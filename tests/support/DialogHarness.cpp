@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <sstream>
+
 namespace kivtest {
 
 namespace {
@@ -91,6 +93,10 @@ std::vector<ControlState> DialogRun::Dump(size_t n) const
             const size_t text = body.find(L" text=");
             state.text = text == std::wstring::npos ? std::wstring() : body.substr(text + 6);
             dumps.back().push_back(state);
+        } else if (item && inDump && !dumps.back().empty() && StartsWith(line, L"#   columns")) {
+            std::wistringstream widths(line.substr(11));
+            for (int width = 0; widths >> width;)
+                dumps.back().back().columns.push_back(width);
         } else if (item && inDump && !dumps.back().empty()) {
             const std::wstring body = line.substr(4);
             const size_t space = body.find(L' ');

@@ -23,6 +23,7 @@ struct ControlState {
     int sel = -1;
     std::wstring text;
     std::vector<std::wstring> items;  // list items, as "checked=N text"
+    std::vector<int> columns;         // a list view's column widths in pixels
 };
 
 struct DialogRun {
