@@ -204,12 +204,15 @@ void CDlgASat::FillSatList()
     const int count = std::min(m_nCount, kMaxSatellites);
     for (int p = 1; p <= count; ++p) {
         const BOOL visible = VisibleAt(p);
-        InsertSatRow(p, p - 1, visible);
+        // A position the host has no number for ends the list: the count promised more than
+        // the host holds (a stale or broken answer), and reading on could take minutes.
+        if (!InsertSatRow(p, p - 1, visible))
+            break;
     }
 }
 
 // The one way a row comes into the list, at opening and when the major limit is lifted.
-void CDlgASat::InsertSatRow(int nPos, int nRow, BOOL bChecked)
+bool CDlgASat::InsertSatRow(int nPos, int nRow, BOOL bChecked)
 {
     const CString name = Query(L"? ArtificialSatellite.No%d.TLEName", nPos);
     const CString numberText = Query(L"? ArtificialSatellite.No%d.Number", nPos);
@@ -227,7 +230,7 @@ void CDlgASat::InsertSatRow(int nPos, int nRow, BOOL bChecked)
     item.lParam = number;
     const int row = static_cast<int>(m_lstSat.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (row < 0)
-        return;
+        return !numberText.IsEmpty();
     if (bChecked)
         m_lstSat.SetCheck(row, TRUE);
     m_lstSat.SetItemText(row, 1, label);
@@ -237,6 +240,7 @@ void CDlgASat::InsertSatRow(int nPos, int nRow, BOOL bChecked)
     m_longest.label = std::max(m_longest.label, label.GetLength());
     m_longest.localName = std::max(m_longest.localName, localName.GetLength());
     m_longest.type = std::max(m_longest.type, type.GetLength());
+    return !numberText.IsEmpty();
 }
 
 void CDlgASat::SortSatList()
@@ -383,7 +387,10 @@ void CDlgASat::OnBnClickedDspAsatCheckMajor()
     std::unordered_map<LPARAM, int> leaving;
     const int count = std::min(m_nCount, kMaxSatellites);
     for (int p = 1; p <= count; ++p) {
-        const int number = AfxTextToInt(Query(L"? ArtificialSatellite.No%d.Number", p));
+        const CString numberText = Query(L"? ArtificialSatellite.No%d.Number", p);
+        if (numberText.IsEmpty())
+            break;  // the end of what the host holds, as when the list was filled
+        const int number = AfxTextToInt(numberText);
         if (!Query(L"? ArtificialSatellite.%d.LocalName", number).IsEmpty())
             continue;
         if (m_bMajor) {

@@ -40,7 +40,8 @@ private:
     CString Query(const wchar_t* lpszFormat, int nValue);
     void InitSatListCtrl();
     void FillSatList();
-    void InsertSatRow(int nPos, int nRow, BOOL bChecked);
+    // False when the host gave no number for the position.
+    bool InsertSatRow(int nPos, int nRow, BOOL bChecked);
     void SortSatList();
     // The catalogue number (item data) of a row.
     int RowNumber(int nRow) const;

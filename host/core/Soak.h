@@ -20,7 +20,7 @@ ObjectCount CountLiveObjects();
 struct SoakResult {
     std::wstring dialog;
     int cycles = 0;
-    long gdiGrowth = 0;   // from the end of cycle kBaselineCycle to the end of the last cycle
+    long gdiGrowth = 0;   // from the cycles up to kBaselineCycle to the last cycles, least counts
     long userGrowth = 0;
     double msPerCycle = 0.0;
     bool Grew() const { return gdiGrowth > 0 || userGrowth > 0; }
@@ -29,6 +29,8 @@ struct SoakResult {
 
 // The cycle after which the baseline is taken (fewer cycles: the first one).
 constexpr int kBaselineCycle = 10;
+// How many cycles at each end the least count is taken over.
+constexpr int kWindowCycles = 3;
 
 // Opens and closes the dialog `cycles` times, OK and Cancel in turn, a dump in between.
 SoakResult Soak(HostSession& session, const DialogEntry& entry, int cycles);
