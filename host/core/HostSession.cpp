@@ -6,6 +6,8 @@
 #include "host/core/host_ids.h"
 
 #include <cstdio>
+#include <cwctype>
+#include <utility>
 
 namespace kivhost {
 
@@ -41,7 +43,18 @@ bool DialogArgs::Set(const std::wstring& assignment, std::wstring& error)
         error = L"--arg takes NAME=VALUE: " + assignment;
         return false;
     }
-    const std::wstring name = assignment.substr(0, equals);
+    // Names are read without regard to case; the panorama's and terrain's long names are
+    // aliases of the short ones.
+    std::wstring name = assignment.substr(0, equals);
+    for (wchar_t& c : name)
+        c = static_cast<wchar_t>(std::towlower(c));
+    static const std::pair<const wchar_t*, const wchar_t*> kAliases[] = {
+        {L"dayfile", L"day"}, {L"maskfile", L"mask"}, {L"nightfile", L"night"}, {L"terraindata", L"terrain"},
+        {L"flightmode", L"flight"}};
+    for (const auto& alias : kAliases) {
+        if (name == alias.first)
+            name = alias.second;
+    }
     const std::wstring value = assignment.substr(equals + 1);
     struct Flag {
         const wchar_t* name;
@@ -61,6 +74,7 @@ bool DialogArgs::Set(const std::wstring& assignment, std::wstring& error)
             return false;
         }
         *flag.target = parsed;
+        given.insert(name);
         return true;
     }
     if (name == L"appdata") {
@@ -77,6 +91,7 @@ bool DialogArgs::Set(const std::wstring& assignment, std::wstring& error)
         error = L"unknown --arg " + name;
         return false;
     }
+    given.insert(name);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "host/engine/ScriptEngine.h"
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct DialogArgs {
     std::wstring panoramaNight;
     int panoramaOpacity = 100;
     int panoramaCentreSouth = 1;
+    // The names given with --arg (in lower case, aliases resolved), so that a dialog can tell a
+    // value given on the command line from the host's own.
+    std::set<std::wstring> given;
 
     // Applies one NAME=VALUE; false with a reason for an unknown name or a bad value.
     bool Set(const std::wstring& assignment, std::wstring& error);

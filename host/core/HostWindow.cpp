@@ -39,8 +39,11 @@ LRESULT HostWindow::OnColorSource(WPARAM wParam, LPARAM lParam)
     return 1;
 }
 
-LRESULT HostWindow::OnTerrainMissing(WPARAM, LPARAM)
+// wParam points to the name of the missing data.
+LRESULT HostWindow::OnTerrainMissing(WPARAM wParam, LPARAM)
 {
+    const auto* missing = reinterpret_cast<const wchar_t*>(wParam);
+    m_journal.Note(std::wstring(L"message 0x07FD ") + (missing ? missing : L""));
     CString note;
     note.LoadString(IDS_HOST_TERRAIN_NOTE);
     m_journal.Note(note.str());

@@ -1,0 +1,102 @@
+// Resource ids of the landscape dialogs (panorama pictures, terrain).
+#pragma once
+
+// Panorama
+#define IDD_PANORAMA                        14043
+#define IDS_SECTION_PANORAMA                14251
+#define IDS_PANORAMA_FILTER                 14247
+#define IDS_PANORAMA_TITLE_DAY              14258
+#define IDS_PANORAMA_TITLE_MASK             14248
+#define IDS_PANORAMA_TITLE_NIGHT            14259
+#define IDS_PANORAMA_FILE_NOT_FOUND         14210
+#define IDS_PANORAMA_FILE_NEEDED            14211
+#define IDS_PANORAMA_SIZE_MISMATCH          14360
+#define IDS_PANORAMA_NO_MASK                14361
+#define IDS_PANORAMA_NO_DAY                 14362
+#define IDS_PANORAMA_NO_NIGHT               14363
+// The picture checks, three texts per picture in the order load failure, power of two, aspect
+#define IDS_PANORAMA_DAY_LOAD               14600
+#define IDS_PANORAMA_DAY_POWER              14601
+#define IDS_PANORAMA_DAY_ASPECT             14602
+#define IDS_PANORAMA_MASK_LOAD              14603
+#define IDS_PANORAMA_MASK_POWER             14604
+#define IDS_PANORAMA_MASK_ASPECT            14605
+#define IDS_PANORAMA_NIGHT_LOAD             14606
+#define IDS_PANORAMA_NIGHT_POWER            14607
+#define IDS_PANORAMA_NIGHT_ASPECT           14608
+#define IDS_PANORAMA_NORTH                  14610
+#define IDS_PANORAMA_EAST                   14611
+#define IDS_PANORAMA_SOUTH                  14612
+#define IDS_PANORAMA_WEST                   14613
+
+#define IDC_PANORAMA_CHK_VISIBLE            1583
+#define IDC_PANORAMA_GRP_DAY                1524
+#define IDC_PANORAMA_STC_DAY_PREVIEW        1175
+#define IDC_PANORAMA_STC_DAY_LABEL1         1141
+#define IDC_PANORAMA_STC_DAY_LABEL2         1142
+#define IDC_PANORAMA_STC_DAY_LABEL3         1143
+#define IDC_PANORAMA_STC_DAY_LABEL4         1144
+#define IDC_PANORAMA_STC_DAY_LABEL5         1145
+#define IDC_PANORAMA_STC_DAY_FILE           1079
+#define IDC_PANORAMA_EDIT_DAY_FILE          1176
+#define IDC_PANORAMA_BTN_DAY_FILE           1177
+#define IDC_PANORAMA_GRP_MASK               1523
+#define IDC_PANORAMA_STC_MASK_PREVIEW       1181
+#define IDC_PANORAMA_STC_MASK_LABEL1        1151
+#define IDC_PANORAMA_STC_MASK_LABEL2        1152
+#define IDC_PANORAMA_STC_MASK_LABEL3        1153
+#define IDC_PANORAMA_STC_MASK_LABEL4        1154
+#define IDC_PANORAMA_STC_MASK_LABEL5        1155
+#define IDC_PANORAMA_STC_MASK_FILE          1081
+#define IDC_PANORAMA_EDIT_MASK_FILE         1182
+#define IDC_PANORAMA_BTN_MASK_FILE          1183
+#define IDC_PANORAMA_GRP_NIGHT              1525
+#define IDC_PANORAMA_CHK_NIGHT              1526
+#define IDC_PANORAMA_STC_NIGHT_PREVIEW      1178
+#define IDC_PANORAMA_STC_NIGHT_LABEL1       1146
+#define IDC_PANORAMA_STC_NIGHT_LABEL2       1147
+#define IDC_PANORAMA_STC_NIGHT_LABEL3       1148
+#define IDC_PANORAMA_STC_NIGHT_LABEL4       1149
+#define IDC_PANORAMA_STC_NIGHT_LABEL5       1150
+#define IDC_PANORAMA_STC_NIGHT_FILE         1080
+#define IDC_PANORAMA_EDIT_NIGHT_FILE        1179
+#define IDC_PANORAMA_BTN_NIGHT_FILE         1180
+#define IDC_PANORAMA_GRP_OPACITY            12115
+#define IDC_PANORAMA_STC_TRANSPARENT        12116
+#define IDC_PANORAMA_SLD_OPACITY            12117
+#define IDC_PANORAMA_STC_OPAQUE             12118
+#define IDC_PANORAMA_EDIT_OPACITY           12119
+#define IDC_PANORAMA_SPIN_OPACITY           12120
+#define IDC_PANORAMA_STC_PERCENT            12121
+#define IDC_PANORAMA_CHK_CENTRE_SOUTH       12133
+
+// Terrain
+#define IDD_GEOGRAPHY                       14039
+#define IDS_SECTION_GEOGRAPHY               14290
+#define IDS_GEOGRAPHY_TERRAIN_DATA          14614
+
+#define IDC_GEO_CHK_VISIBLE                 1563
+#define IDC_GEO_GRP_RESOLUTION              1567
+#define IDC_GEO_SLD_RESOLUTION              1568
+#define IDC_GEO_STC_COARSE                  1569
+#define IDC_GEO_STC_DETAILED                1570
+#define IDC_GEO_GRP_RANGE                   1580
+#define IDC_GEO_EDIT_RADIUS                 1565
+#define IDC_GEO_SPIN_RADIUS                 1566
+#define IDC_GEO_STC_KM                      1583
+#define IDC_GEO_GRP_BITMAP                  1572
+#define IDC_GEO_CHK_BITMAP                  1571
+#define IDC_GEO_STC_SIZE                    1578
+#define IDC_GEO_CMB_SIZE                    1579
+#define IDC_GEO_STC_PIXELS                  1590
+#define IDC_GEO_CHK_UPDATE                  1573
+#define IDC_GEO_GRP_ALTITUDE                1591
+#define IDC_GEO_RAD_AUTO_ALTITUDE           1587
+#define IDC_GEO_RAD_CONST_ALTITUDE          1588
+#define IDC_GEO_GRP_OPACITY                 12113
+#define IDC_GEO_STC_TRANSPARENT             1575
+#define IDC_GEO_SLD_OPACITY                 1574
+#define IDC_GEO_STC_OPAQUE                  1576
+#define IDC_GEO_EDIT_OPACITY                1577
+#define IDC_GEO_SPIN_OPACITY                1586
+#define IDC_GEO_STC_PERCENT                 12114
