@@ -21,6 +21,8 @@ done
 # otherwise the picture is taken after the actions).
 states=(
   "validation-message|CDlgVcircle|click 1120;type 1121 abc;ok;shot SHOT;cancel"
+  "satellites-major-limit-toggled|CDlgASat|click 1508"
+  "panorama-previews|CDlgPanorama|"
 )
 prefix=$build/win/wineprefix
 "$root/tools/wine-run.sh" "$prefix" reg add 'HKCU\Software\Calvane\KivenarLite\1.0\General' /v ColorScheme /t REG_DWORD /d 1 /f >/dev/null
