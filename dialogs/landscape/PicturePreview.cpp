@@ -2,6 +2,12 @@
 
 void CPicturePreview::Forget()
 {
+    if (m_hScaledDC) {
+        ::SelectObject(m_hScaledDC, m_hOldBitmap);
+        ::DeleteDC(m_hScaledDC);
+    }
+    m_hScaledDC = nullptr;
+    m_hOldBitmap = nullptr;
     if (m_hScaled)
         ::DeleteObject(m_hScaled);
     m_hScaled = nullptr;
@@ -25,8 +31,8 @@ bool CPicturePreview::Scale(HDC hDC, int nWidth, int nHeight, const CImage& imag
     ::SetBrushOrgEx(memory, 0, 0, nullptr);
     image.StretchBlt(memory, CRect(0, 0, nWidth, nHeight), CRect(0, 0, image.GetWidth(), image.GetHeight()), SRCCOPY);
     ::SetStretchBltMode(memory, oldMode);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
+    m_hScaledDC = memory;
+    m_hOldBitmap = old;
     m_hScaled = scaled;
     m_nWidth = nWidth;
     m_nHeight = nHeight;
@@ -41,11 +47,5 @@ void CPicturePreview::Paint(HDC hDC, const CRect& rect, const CImage& image)
     if ((!m_hScaled || m_nSerial != image.GetSerial() || m_nWidth != rect.Width() || m_nHeight != rect.Height()) &&
         !Scale(hDC, rect.Width(), rect.Height(), image))
         return;
-    const HDC memory = ::CreateCompatibleDC(hDC);
-    if (!memory)
-        return;
-    const HGDIOBJ old = ::SelectObject(memory, m_hScaled);
-    ::BitBlt(hDC, rect.left, rect.top, m_nWidth, m_nHeight, memory, 0, 0, SRCCOPY);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
+    ::BitBlt(hDC, rect.left, rect.top, m_nWidth, m_nHeight, m_hScaledDC, 0, 0, SRCCOPY);
 }
