@@ -58,8 +58,16 @@ INSTANTIATE_TEST_SUITE_P(
                       {kWidePath + L"Resolution = 0.1"}},
         GeographyCase{"ResolutionAboveTheSlider", kPath + "Resolution = 2.0\n", {L"terrain=1"},
                       {kWidePath + L"Resolution = 1.0"}},
+        GeographyCase{"ResolutionOneAndAHalfTenths", kPath + "Resolution = 0.15\n", {L"terrain=1"},
+                      {kWidePath + L"Resolution = 0.1"}},
+        GeographyCase{"ResolutionTwoAndAHalfTenths", kPath + "Resolution = 0.25\n", {L"terrain=1"},
+                      {kWidePath + L"Resolution = 0.2"}},
+        GeographyCase{"ResolutionNineAndAHalfTenths", kPath + "Resolution = 0.95\n", {L"terrain=1"},
+                      {kWidePath + L"Resolution = 0.9"}},
+        GeographyCase{"ResolutionSeventeenTenths", kPath + "Resolution = 1.7\n", {L"terrain=1"},
+                      {kWidePath + L"Resolution = 1.0"}},
         GeographyCase{"UnknownBitmapSizeTakesTheLastEntry",
-                      kPath + "Bitmap.Width = 999\n" + kPath + "Bitmap.Height = 333\n", {L"terrain=1"},
+                      kPath + "Bitmap.Width = 800\n" + kPath + "Bitmap.Height = 600\n", {L"terrain=1"},
                       {kWidePath + L"Bitmap.Width = 2048; " + kWidePath + L"Bitmap.Height = 2048"}},
         GeographyCase{"FlightModeNeverFollowsTheGround", kPath + "AutoGetAltitude = TRUE\n", {L"terrain=1", L"flight=1"},
                       {kWidePath + L"AutoGetAltitude = FALSE"}},
@@ -74,10 +82,10 @@ TEST(Geography, WithoutTerrainDataTheTerrainCannotBeTurnedOn)
     const auto check = run.Control(1563);
     ASSERT_TRUE(check.has_value());
     EXPECT_EQ(check->checked, 0);
-    bool notified = false;
+    int notified = 0;
     for (const std::wstring& line : run.journal)
-        notified = notified || line == L"# message 0x07FD 地形データ";
-    EXPECT_TRUE(notified);
+        notified += line == L"# message 0x07FD 地形データ" ? 1 : 0;
+    EXPECT_EQ(notified, 1);
     const std::vector<std::wstring> statements = run.Statements();
     ASSERT_FALSE(statements.empty());
     EXPECT_EQ(statements.front(), kWidePath + L"Visible = FALSE");

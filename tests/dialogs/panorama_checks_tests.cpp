@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,48 @@ TEST(PanoramaChecks, OkRefusesANightPictureOfAnotherSize)
     const auto accepted = RunPanorama(day, mask, sameNight, true, {L"ok"});
     EXPECT_TRUE(accepted.Messages().empty());
     EXPECT_EQ(accepted.result, kivhost::RunResult::Ok);
+}
+
+}  // namespace
+
+namespace {
+
+std::wstring OpacityAfter(int opacity, std::vector<std::wstring> actions)
+{
+    const std::wstring day = Picture(L"day.png", kivtest::MakePng(2048, 512));
+    const std::wstring mask = Picture(L"mask.png", kivtest::MakePng(2048, 512));
+    kivtest::ClearSettings();
+    actions.push_back(L"dump");
+    actions.push_back(L"cancel");
+    const auto run = kivtest::Run({L"CDlgPanorama", "", false,
+                                   {L"show=1", L"day=" + day, L"mask=" + mask, L"opacity=" + std::to_wstring(opacity)},
+                                   std::move(actions), {}});
+    const auto edit = run.Control(IDC_PANORAMA_EDIT_OPACITY);
+    return edit ? edit->text : L"absent";
+}
+
+TEST(PanoramaOpacity, TheSpinStepsByFiveWithinItsRangeAndTypingClampsAtOnce)
+{
+    // One arrow of the spin adds five, the other takes five away; the ends hold.
+    const std::set<std::wstring> atTop = {OpacityAfter(100, {L"spin 12120 up"}), OpacityAfter(100, {L"spin 12120 down"})};
+    EXPECT_EQ(atTop, (std::set<std::wstring>{L"100", L"95"}));
+    const std::set<std::wstring> nearBottom = {OpacityAfter(3, {L"spin 12120 up"}), OpacityAfter(3, {L"spin 12120 down"})};
+    EXPECT_EQ(nearBottom, (std::set<std::wstring>{L"0", L"8"}));
+    EXPECT_EQ(OpacityAfter(50, {L"type 12119 150"}), L"100");
+}
+
+TEST(PanoramaBrowse, ACancelledFileDialogLeavesTheFolderAsItWas)
+{
+    const std::wstring day = Picture(L"day.png", kivtest::MakePng(2048, 512));
+    const std::wstring mask = Picture(L"mask.png", kivtest::MakePng(2048, 512));
+    kivtest::ClearSettings();
+    CRegistry::Write(L"Dialog\\Panorama", L"Directory", L"C:\\users");
+    const auto run = kivtest::Run({L"CDlgPanorama", "", false, {L"show=1", L"day=" + day, L"mask=" + mask},
+                                   {L"click 1177", L"file cancel", L"cancel"}, {}});
+    EXPECT_EQ(run.driverFailures, 0);
+    CString folder;
+    ASSERT_TRUE(CRegistry::Read(L"Dialog\\Panorama", L"Directory", L"", folder));
+    EXPECT_EQ(folder.str(), L"C:\\users");
 }
 
 }  // namespace
