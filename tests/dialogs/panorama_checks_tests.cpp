@@ -144,3 +144,28 @@ TEST(PanoramaBrowse, ACancelledFileDialogLeavesTheFolderAsItWas)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PanoramaBrowse, ABrowseThatPicksAFileRemembersItsFolder)
+{
+    const std::wstring day = Picture(L"day.png", kivtest::MakePng(2048, 512));
+    const std::wstring mask = Picture(L"mask.png", kivtest::MakePng(2048, 512));
+    const std::wstring other = Picture(L"other-day.png", kivtest::MakePng(4096, 1024));
+    kivtest::ClearSettings();
+    CRegistry::Write(L"Dialog\\Panorama", L"Directory", L"C:\\users");
+    const auto run = kivtest::Run({L"CDlgPanorama", "", false, {L"show=1", L"day=" + day, L"mask=" + mask},
+                                   {L"click 1177", L"file " + other, L"dump", L"cancel"}, {}});
+    EXPECT_EQ(run.driverFailures, 0);
+    const auto edit = run.Control(IDC_PANORAMA_EDIT_DAY_FILE);
+    ASSERT_TRUE(edit.has_value());
+    EXPECT_EQ(edit->text, other);
+    CString folder;
+    ASSERT_TRUE(CRegistry::Read(L"Dialog\\Panorama", L"Directory", L"", folder));
+    EXPECT_EQ(::CompareStringOrdinal(folder, -1, other.substr(0, other.rfind(L'\\')).c_str(), -1, TRUE) == CSTR_EQUAL ||
+                  ::CompareStringOrdinal(folder, -1, other.substr(0, other.rfind(L'\\') + 1).c_str(), -1, TRUE) == CSTR_EQUAL,
+              true)
+        << testing::PrintToString(folder.str());
+}
+
+}  // namespace
