@@ -169,3 +169,29 @@ TEST(PanoramaBrowse, ABrowseThatPicksAFileRemembersItsFolder)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PanoramaPreviews, TheCompassLabelsFollowTheCentreFlag)
+{
+    const std::wstring day = Picture(L"day.png", kivtest::MakePng(2048, 512));
+    const std::wstring mask = Picture(L"mask.png", kivtest::MakePng(2048, 512));
+    struct Case {
+        const wchar_t* centreSouth;
+        std::vector<std::wstring> labels;
+    } cases[] = {{L"1", {L"北", L"東", L"南", L"西", L"北"}}, {L"0", {L"南", L"西", L"北", L"東", L"南"}}};
+    for (const Case& c : cases) {
+        kivtest::ClearSettings();
+        const auto run = kivtest::Run({L"CDlgPanorama", "", false,
+                                       {L"show=1", L"day=" + day, L"mask=" + mask, std::wstring(L"centresouth=") + c.centreSouth},
+                                       {L"dump", L"cancel"}, {}});
+        std::vector<std::wstring> labels;
+        for (int id = IDC_PANORAMA_STC_DAY_LABEL1; id <= IDC_PANORAMA_STC_DAY_LABEL5; ++id) {
+            const auto label = run.Control(id);
+            labels.push_back(label ? label->text : L"absent");
+        }
+        EXPECT_EQ(labels, c.labels) << testing::PrintToString(c.centreSouth);
+    }
+}
+
+}  // namespace
