@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cwctype>
 #include <regex>
 
@@ -89,7 +90,16 @@ TEST_P(HostileHost, DialogClosesAndSendsNoBrokenNumber)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalog, HostileHost, testing::Combine(testing::ValuesIn(kivtest::CatalogNames()), testing::Range(1, 6)),
+// Five seeds in the test command; KIV_HOSTILE_SEEDS=N sweeps seeds 1 to N for a longer run.
+int HostileSeedCount()
+{
+    const char* text = std::getenv("KIV_HOSTILE_SEEDS");
+    const int count = text ? std::atoi(text) : 0;
+    return count > 0 ? count : 5;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalog, HostileHost,
+                         testing::Combine(testing::ValuesIn(kivtest::CatalogNames()), testing::Range(1, 1 + HostileSeedCount())),
                          [](const testing::TestParamInfo<std::tuple<std::wstring, int>>& info) {
                              return Narrow(std::get<0>(info.param)) + "_seed" + std::to_string(std::get<1>(info.param));
                          });
