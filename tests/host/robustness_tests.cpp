@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cwctype>
 #include <regex>
@@ -94,8 +95,8 @@ TEST_P(HostileHost, DialogClosesAndSendsNoBrokenNumber)
 int HostileSeedCount()
 {
     const char* text = std::getenv("KIV_HOSTILE_SEEDS");
-    const int count = text ? std::atoi(text) : 0;
-    return count > 0 ? count : 5;
+    const long count = text ? std::strtol(text, nullptr, 10) : 0;
+    return count > 0 ? static_cast<int>(std::min(count, 100000L)) : 5;
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalog, HostileHost,
