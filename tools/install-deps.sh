@@ -7,8 +7,8 @@ packages=(
   cmake ninja-build g++ python3
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   googletest
-  wine wine64 fonts-wine fonts-ipafont-gothic
-  xvfb xauth
+  wine wine64 fonts-wine fonts-horai-umefont fonts-ipafont-gothic
+  xvfb xauth xdotool imagemagick
   libxrender1 libxrandr2 libxcursor1 libxi6 libxcomposite1 libxinerama1 libxfixes3 libxxf86vm1
   clang libclang-rt-14-dev
   util-linux

@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
 # Creates the Wine prefix that tests and the sample host run in: 64-bit, the null graphics
-# driver (headless), no installer prompts, Wine's own fonts, and the Japanese UI faces mapped to
-# the IPA Gothic fonts so that dialog captions and messages render.
-# Usage: make-prefix.sh PREFIX [null|x11]; KIV_DPI (96 unless set) is the screen's pixel density.
+# driver (headless) or the X11 one, no installer prompts, Wine's own fonts, and the Japanese UI
+# faces mapped to installed faces that measure like the originals.
+# Usage: make-prefix.sh PREFIX [null|x11]; KIV_DPI is the screen's pixel density (unless set: the
+# density the prefix was made for, or 96 for a new one).
+#
+# Faces. Measured with the driver's "fit" over every dialog in both looks, templates unchanged:
+# with "MS UI Gothic" mapped to IPAPGothic, 32 captions clip at 96 dpi and 16 at 144 dpi (the IPA
+# faces draw Latin letters and digits wider than the original UI face); mapped to "Ume UI Gothic"
+# (fonts-horai-umefont, drawn to the original's metrics) every caption fits at 96, 120, 144 and
+# 192 dpi. So the UI, shell and proportional names go to the Ume proportional faces, the fixed
+# names to "Ume Gothic", and the IPA faces stay linked behind them for any glyph Ume lacks.
+#
+# Everything that changes a picture is set here explicitly (faces, links, density, font
+# smoothing, window metrics), so that two prefixes made from this script draw the same pixels.
+# A prefix records a fingerprint of these settings and is brought up to date when they change.
 set -euo pipefail
 prefix=$1
 driver=${2:-null}
-dpi=${KIV_DPI:-96}
+dpi=${KIV_DPI:-$(cat "$prefix/.kiv-dpi" 2>/dev/null || echo 96)}
 # The share \\localhost\C$ (drive C, as Windows offers it) for tests of UNC paths.
 share_drive_c() {
   if [ -d "$prefix/dosdevices" ] && [ ! -e "$prefix/dosdevices/unc/localhost/C\$" ]; then
@@ -14,23 +26,6 @@ share_drive_c() {
     ln -sfn ../../c: "$prefix/dosdevices/unc/localhost/C\$"
   fi
 }
-share_drive_c
-[ -f "$prefix/.kiv-ready-$driver-$dpi" ] && exit 0
-
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export WINELOADER=/usr/lib/wine/wine64
-wine=/usr/lib/wine/wine64
-
-if [ ! -f "$prefix/.kiv-booted" ]; then
-  rm -rf "$prefix"
-  mkdir -p "$prefix"
-  "$wine" wineboot -i >/dev/null 2>&1
-  fonts="$prefix/drive_c/windows/Fonts"
-  mkdir -p "$fonts"
-  cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
-  touch "$prefix/.kiv-booted"
-fi
 
 # A LOGFONTW as a registry hex list: 9 pt at the screen's density (height -12 at 96 dpi),
 # weight 400, Shift-JIS, the face.
@@ -46,7 +41,15 @@ logfont() {
   done
   echo "hex:$bytes"
 }
+# A REG_MULTI_SZ as a registry hex list (UTF-16LE strings, each ended by a NUL, then one more).
+multi_sz() {
+  local bytes
+  bytes=$( { for s in "$@"; do printf '%s\0' "$s"; done; printf '\0'; } | iconv -f UTF-8 -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//; s/,$//')
+  echo "hex(7):$bytes"
+}
 ui_font=$(logfont "MS UI Gothic")
+ipa_link=$(multi_sz "ipagp.ttf,IPAPGothic" "ipag.ttf,IPAGothic")
+ipa_fixed_link=$(multi_sz "ipag.ttf,IPAGothic")
 
 reg_utf8=$(cat <<REG
 Windows Registry Editor Version 5.00
@@ -67,17 +70,26 @@ Windows Registry Editor Version 5.00
 "winemenubuilder.exe"=""
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"MS UI Gothic"="IPAPGothic"
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"MS PGothic"="IPAPGothic"
-"ＭＳ ゴシック"="IPAGothic"
-"MS Gothic"="IPAGothic"
-"MS Shell Dlg"="IPAPGothic"
-"MS Shell Dlg 2"="IPAPGothic"
-"Tahoma"="IPAPGothic"
+"MS UI Gothic"="Ume UI Gothic"
+"ＭＳ Ｐゴシック"="Ume P Gothic"
+"MS PGothic"="Ume P Gothic"
+"ＭＳ ゴシック"="Ume Gothic"
+"MS Gothic"="Ume Gothic"
+"MS Shell Dlg"="Ume UI Gothic"
+"MS Shell Dlg 2"="Ume UI Gothic"
+"Tahoma"="Ume UI Gothic"
+
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]
+"Ume UI Gothic"=$ipa_link
+"Ume P Gothic"=$ipa_link
+"Ume Gothic"=$ipa_fixed_link
 
 [HKEY_CURRENT_USER\\Control Panel\\Desktop]
 "LogPixels"=dword:$(printf '%08x' "$dpi")
+"FontSmoothing"="2"
+"FontSmoothingType"=dword:00000001
+"FontSmoothingGamma"=dword:00000000
+"FontSmoothingOrientation"=dword:00000001
 
 [HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]
 "LogPixels"=dword:$(printf '%08x' "$dpi")
@@ -91,10 +103,38 @@ Windows Registry Editor Version 5.00
 "IconFont"=$ui_font
 REG
 )
+fingerprint=$(printf '%s' "$reg_utf8" | md5sum | cut -c1-12)
+share_drive_c
+[ -f "$prefix/.kiv-ready-$fingerprint" ] && exit 0
+
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINELOADER=/usr/lib/wine/wine64
+wine=/usr/lib/wine/wine64
+
+if [ ! -f "$prefix/.kiv-booted" ]; then
+  rm -rf "$prefix"
+  # A booted prefix beside this one (the build tree's first) is copied instead of booted again:
+  # a copy takes a second, a boot ten; the settings below make it this prefix's own.
+  seed=$(dirname "$prefix")/wineprefix
+  if [ "$seed" != "$prefix" ] && [ -f "$seed/.kiv-booted" ]; then
+    cp -a "$seed" "$prefix"
+    rm -f "$prefix"/.kiv-ready-* "$prefix/.kiv-dpi"
+  else
+    mkdir -p "$prefix"
+    "$wine" wineboot -i >/dev/null 2>&1
+    fonts="$prefix/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
+    touch "$prefix/.kiv-booted"
+  fi
+fi
+
 regfile="$prefix/kiv-settings.reg"
 { printf '\xff\xfe'; printf '%s\r\n' "$reg_utf8" | iconv -f UTF-8 -t UTF-16LE; } > "$regfile"
 "$wine" regedit /S "$(WINEPREFIX=$prefix "$wine" winepath -w "$regfile" 2>/dev/null)" >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 share_drive_c
 rm -f "$prefix"/.kiv-ready-*
-touch "$prefix/.kiv-ready-$driver-$dpi"
+echo "$dpi" > "$prefix/.kiv-dpi"
+touch "$prefix/.kiv-ready-$fingerprint"
