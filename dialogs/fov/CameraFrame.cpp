@@ -38,21 +38,11 @@ long long ClampToRange(long long value, long long low, long long high)
     return value < low ? low : (value > high ? high : value);
 }
 
-// A list asks for its item height before the dialog gives it its font, so the text of a fresh
-// device context (the system font) is measured; three quarters of it suit the dialog's font.
+// A list asks for its item height before the dialog gives it its font, so the system font is
+// measured; three quarters of it suit the dialog's font.
 UINT ListItemHeight(HWND hList)
 {
-    const HDC dc = ::GetDC(hList);
-    if (!dc)
-        return 0;
-    const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(hList, WM_GETFONT, 0, 0));
-    const HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    if (old)
-        ::SelectObject(dc, old);
-    ::ReleaseDC(hList, dc);
-    return static_cast<UINT>((metrics.tmHeight * 3 + 2) / 4);
+    return static_cast<UINT>((AfxListTextHeight(hList) * 3 + 2) / 4);
 }
 
 // The full angle, in degrees, that a sensor side of dSize mm covers behind a lens of dFocal mm.

@@ -41,6 +41,26 @@ bool CListBox::DescribeItem(int, CString&, int&) const
 }
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
+int AfxListTextHeight(HWND hList)
+{
+    const HDC dc = ::GetDC(hList);
+    if (!dc)
+        return 0;
+    const HFONT font = reinterpret_cast<HFONT>(::SendMessageW(hList, WM_GETFONT, 0, 0));
+    int height = 0;
+    if (font) {
+        const HGDIOBJ old = ::SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc, &metrics);
+        ::SelectObject(dc, old);
+        height = metrics.tmHeight;
+    } else {
+        height = ::MulDiv(16, ::GetDeviceCaps(dc, LOGPIXELSY), 96);
+    }
+    ::ReleaseDC(hList, dc);
+    return height;
+}
+
 BOOL CListBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* pResult)
 {
     if (message == WM_DRAWITEM)

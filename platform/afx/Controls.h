@@ -93,6 +93,12 @@ protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
+// The text height of a list box's font. A list measured while it is being created has no font
+// yet and shows the system font, which is 16 pixels tall at 96 dpi and grows with the screen's
+// density (Wine keeps its stock system font at 16 pixels up to 144 dpi, so the height is scaled
+// here rather than read from it).
+KIVFW_API int AfxListTextHeight(HWND hList);
+
 class KIVFW_API CListCtrl : public CWnd {
 public:
     DWORD SetExtendedStyle(DWORD dwNewStyle)

@@ -1,5 +1,7 @@
 #include "platform/afx/Wnd.h"
 
+#include "platform/afx/Controls.h"
+
 #include "platform/afx/DataExchange.h"
 #include "platform/afx/ResourceChain.h"
 
@@ -353,6 +355,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = 0;
         return TRUE;
     }
+    if (message == WM_MEASUREITEM)
+        ProposeListItemHeight(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
     if (DispatchToMap(msg, *pResult))
         return TRUE;
 
@@ -396,6 +400,20 @@ void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
     LRESULT result = 0;
     if (CWnd* child = FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(lpMeasureItemStruct->CtlID))))
         child->OnChildNotify(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(lpMeasureItemStruct), &result);
+}
+
+// A list box measured as it is created proposes the height of the system font, as the system's
+// own list box does; the proposal is made again at the screen's density before the owner (or the
+// default, which keeps it) sees it, so that rows grow with the text.
+void CWnd::ProposeListItemHeight(LPMEASUREITEMSTRUCT lpMeasureItemStruct) const
+{
+    if (!lpMeasureItemStruct || lpMeasureItemStruct->CtlType != ODT_LISTBOX)
+        return;
+    const HWND list = ::GetDlgItem(m_hWnd, static_cast<int>(lpMeasureItemStruct->CtlID));
+    if (list && !::SendMessageW(list, WM_GETFONT, 0, 0)) {
+        if (const int height = AfxListTextHeight(list))
+            lpMeasureItemStruct->itemHeight = static_cast<UINT>(height);
+    }
 }
 
 BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)

@@ -125,6 +125,7 @@ private:
     friend class CDialog;
 
     bool DispatchToMap(const AFX_MSG& msg, LRESULT& result);
+    void ProposeListItemHeight(LPMEASUREITEMSTRUCT lpMeasureItemStruct) const;
     void AttachPermanent(HWND hWnd);
     void DetachPermanent();
 
