@@ -1,5 +1,6 @@
 #include "platform/afx/Dialog.h"
 
+#include "platform/afx/DialogTemplate.h"
 #include "platform/afx/ResourceChain.h"
 
 namespace {
@@ -41,6 +42,11 @@ INT_PTR CDialog::DoModal()
     const auto* dialogTemplate = loaded ? static_cast<const DLGTEMPLATE*>(::LockResource(loaded)) : nullptr;
     if (!dialogTemplate)
         return -1;
+    const DWORD size = ::SizeofResource(module, resource);
+    const CTemplateScale scale = TemplateScaleForScreen(dialogTemplate, size);
+    const std::vector<BYTE> scaled = scale.IsIdentity() ? std::vector<BYTE>{} : ScaleDialogTemplate(dialogTemplate, size, scale);
+    if (!scaled.empty())
+        dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(scaled.data());
 
     HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     if (!hParent)
