@@ -54,8 +54,7 @@ void CZenButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     const bool pressed = (lpDrawItemStruct->itemState & ODS_SELECTED) != 0;
     const bool disabled = (lpDrawItemStruct->itemState & ODS_DISABLED) != 0;
     dc.FillSolidRect(rect, pressed ? m_crFrame : m_crFace);
-    CBrush frame(m_crFrame);
-    dc.FrameRect(rect, frame);
+    ZenSkin::FrameRect(dc, rect, m_crFrame, ZenSkin::Scale(dc, 1));
     if (m_hIcon) {
         ICONINFO info{};
         int cx = ::GetSystemMetrics(SM_CXSMICON);
@@ -86,9 +85,9 @@ void CZenButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     }
     if (m_nFlag && (lpDrawItemStruct->itemState & ODS_FOCUS)) {
         CRect focus = rect;
-        focus.DeflateRect(3, 3);
-        CBrush pen(m_crFocus);
-        dc.FrameRect(focus, pen);
+        const int inset = ZenSkin::Scale(dc, 3);
+        focus.DeflateRect(inset, inset);
+        ZenSkin::FrameRect(dc, focus, m_crFocus, ZenSkin::Scale(dc, 1));
     }
 }
 
@@ -144,14 +143,6 @@ HBRUSH CZenPaintedButton::ParentColors(CDC& dc)
 
 namespace {
 
-// The mark's square at the left of the control, as large as a menu check mark.
-CRect MarkRect(const CRect& client)
-{
-    const int size = std::min(::GetSystemMetrics(SM_CXMENUCHECK), static_cast<int>(client.Height()));
-    const int top = client.top + (client.Height() - size) / 2;
-    return CRect(client.left, top, client.left + size, top + size);
-}
-
 void DrawCaption(CDC& dc, CWnd& control, const CRect& textRect, bool enabled)
 {
     const CString caption = control.GetWindowText();
@@ -163,6 +154,7 @@ void DrawCaption(CDC& dc, CWnd& control, const CRect& textRect, bool enabled)
     dc.SelectObject(oldFont);
 }
 
+// The caption's rectangle from left on, as tall as its text and centred in the client.
 CRect CaptionRect(CDC& dc, CWnd& control, const CRect& client, int left)
 {
     const HGDIOBJ oldFont = dc.SelectObject(control.GetFont());
@@ -188,14 +180,15 @@ void CZenCheckBox::PaintDark(CDC& dc, const CRect& client)
     const HBRUSH back = ParentColors(dc);
     dc.FillRect(client, back ? back : ZenSkin::BackBrush());
     const bool enabled = IsWindowEnabled() != FALSE;
-    const CRect mark = MarkRect(client);
+    const ZenSkin::CMarkLayout layout = ZenSkin::MarkLayout(m_hWnd, dc, client);
+    const CRect& mark = layout.mark;
     if (enabled)
         CZenDialogBase::DrawCheckBox(&dc, mark, GetCheck() == BST_CHECKED, 1, 3, ZenSkin::kMarkFrame, ZenSkin::kMark,
                                      ZenSkin::kBack);
     else
         CZenDialogBase::DrawCheckBox(&dc, mark, GetCheck() == BST_CHECKED, 1, 3, ZenSkin::kMarkFrameDisabled,
                                      ZenSkin::kMarkDisabled, ZenSkin::kMarkBackDisabled);
-    const CRect caption = CaptionRect(dc, *this, client, mark.right + 4);
+    const CRect caption = CaptionRect(dc, *this, client, layout.nCaptionLeft);
     DrawCaption(dc, *this, caption, enabled);
     if (::GetFocus() == m_hWnd) {
         CRect focus = FocusAroundMark() ? mark : caption;
@@ -211,14 +204,15 @@ void CZenRadioButton::PaintDark(CDC& dc, const CRect& client)
     const HBRUSH back = ParentColors(dc);
     dc.FillRect(client, back ? back : ZenSkin::BackBrush());
     const bool enabled = IsWindowEnabled() != FALSE;
-    const CRect mark = MarkRect(client);
+    const ZenSkin::CMarkLayout layout = ZenSkin::MarkLayout(m_hWnd, dc, client);
+    const CRect& mark = layout.mark;
     if (enabled)
         CZenDialogBase::DrawRadioMark(&dc, mark, GetCheck() == BST_CHECKED, ZenSkin::kMarkFrame, ZenSkin::kMark,
                                       ZenSkin::kBack);
     else
         CZenDialogBase::DrawRadioMark(&dc, mark, GetCheck() == BST_CHECKED, ZenSkin::kMarkFrameDisabled,
                                       ZenSkin::kMarkDisabled, ZenSkin::kMarkBackDisabled);
-    const CRect caption = CaptionRect(dc, *this, client, mark.right + 4);
+    const CRect caption = CaptionRect(dc, *this, client, layout.nCaptionLeft);
     DrawCaption(dc, *this, caption, enabled);
     if (::GetFocus() == m_hWnd) {
         CRect focus = caption;
@@ -237,7 +231,7 @@ void CZenGroupBox::PaintDark(CDC& dc, const CRect& client)
     const CString caption = GetWindowText();
     const CSize extent = dc.GetTextExtent(caption);
     const int lineY = client.top + metrics.tmHeight / 2;
-    CPen pen(PS_SOLID, 1, ZenSkin::kFrame);
+    CPen pen(PS_SOLID, ZenSkin::Scale(dc, 1), ZenSkin::kFrame);
     const HGDIOBJ oldPen = dc.SelectObject(&pen);
     const int textLeft = client.left + metrics.tmAveCharWidth;
     dc.MoveTo(client.left, lineY);
@@ -272,7 +266,7 @@ LRESULT CFocusCheckBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             CClientDC dc(this);
             CRect client;
             GetClientRect(client);
-            CRect mark = MarkRect(client);
+            CRect mark = ZenSkin::MarkLayout(m_hWnd, dc, client).mark;
             mark.InflateRect(1, 1);
             dc.DrawFocusRect(mark);
         }
@@ -328,7 +322,7 @@ LRESULT CZenSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     CRect client;
     GetClientRect(client);
     const bool enabled = IsWindowEnabled() != FALSE;
-    CBrush frame(ZenSkin::kFrame);
+    const int line = ZenSkin::Scale(dc, 1);
     CBrush arrowBrush(enabled ? ZenSkin::kText : ZenSkin::kTextDisabled);
     CPen arrowPen(PS_SOLID, 1, enabled ? ZenSkin::kText : ZenSkin::kTextDisabled);
     const HGDIOBJ oldBrush = dc.SelectObject(&arrowBrush);
@@ -337,7 +331,7 @@ LRESULT CZenSpinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     for (int half = 0; half < 2; ++half) {
         CRect part(client.left, half ? middle : client.top, client.right, half ? client.bottom : middle);
         dc.FillSolidRect(part, ZenSkin::kFieldBack);
-        dc.FrameRect(part, frame);
+        ZenSkin::FrameRect(dc, part, ZenSkin::kFrame, line);
         const int cx = part.left + part.Width() / 2;
         const int cy = part.top + part.Height() / 2;
         const int size = std::max(1, std::min(part.Width(), part.Height()) / 4);

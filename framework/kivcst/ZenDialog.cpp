@@ -10,6 +10,10 @@
 void CZenDialogBase::DrawCheckBox(CDC* pDC, const CRect& rect, BOOL bChecked, int nFrame, int nInset,
                                   COLORREF crFrame, COLORREF crMark, COLORREF crBack)
 {
+    // The frame and inset are given in pixels at 96 dpi.
+    const HDC dc = pDC->GetSafeHdc();
+    nFrame = ZenSkin::Scale(dc, nFrame);
+    nInset = ZenSkin::Scale(dc, nInset);
     pDC->FillSolidRect(rect, crFrame);
     CRect inner = rect;
     inner.DeflateRect(nFrame, nFrame);
@@ -37,7 +41,7 @@ void CZenDialogBase::DrawCheckBox(CDC* pDC, const CRect& rect, BOOL bChecked, in
 void CZenDialogBase::DrawRadioMark(CDC* pDC, const CRect& rect, BOOL bChecked, COLORREF crFrame, COLORREF crMark,
                                    COLORREF crBack)
 {
-    CPen ring(PS_SOLID, 1, crFrame);
+    CPen ring(PS_SOLID, ZenSkin::Scale(pDC->GetSafeHdc(), 1), crFrame);
     CBrush fill(crBack);
     const HGDIOBJ oldPen = pDC->SelectObject(&ring);
     const HGDIOBJ oldBrush = pDC->SelectObject(&fill);

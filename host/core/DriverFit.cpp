@@ -2,6 +2,8 @@
 // in the control's own font the way the control lays its text out.
 #include "host/core/DriverDetail.h"
 
+#include "framework/kivcst/ZenSkin.h"
+
 #include <string>
 
 namespace kivhost {
@@ -12,7 +14,7 @@ namespace {
 
 // The room a control leaves for its caption, and how it lays the caption out; false for controls
 // whose text is not a caption (pictures, frames, owner-drawn items, ellipsised texts).
-bool CaptionBox(HWND control, const TEXTMETRICW& metrics, RECT& room, UINT& format)
+bool CaptionBox(HWND control, HDC dc, const TEXTMETRICW& metrics, RECT& room, UINT& format)
 {
     const std::wstring cls = ClassName(control);
     const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
@@ -24,8 +26,8 @@ bool CaptionBox(HWND control, const TEXTMETRICW& metrics, RECT& room, UINT& form
             return false;
         format |= (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
         if (HasCheckState(control)) {
-            // The mark, as large as a menu check mark, and the gap before the caption.
-            room.left += ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+            // The mark and the gap before the caption, where the button and the skin put them.
+            room.left = ZenSkin::MarkLayout(control, dc, CRect(room)).nCaptionLeft;
         } else if (kind == BS_GROUPBOX) {
             // The caption sits in the top line, indented by a character, with the frame's corner beyond it.
             room.left += metrics.tmAveCharWidth;
@@ -53,7 +55,8 @@ bool CaptionBox(HWND control, const TEXTMETRICW& metrics, RECT& room, UINT& form
     return false;
 }
 
-bool Clipped(HWND control)
+// Whether the caption is clipped; need and room are the caption's size and the control's room for it.
+bool Clipped(HWND control, SIZE& need, SIZE& room)
 {
     const std::wstring text = WindowText(control);
     if (text.empty())
@@ -63,14 +66,19 @@ bool Clipped(HWND control)
     const HGDIOBJ oldFont = ::SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
-    RECT room{};
+    RECT box{};
     UINT format = 0;
     bool clipped = false;
-    if (CaptionBox(control, metrics, room, format)) {
-        RECT needed = room;
+    if (CaptionBox(control, dc, metrics, box, format)) {
+        RECT needed = box;
         ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, format);
         // A word too long for the width widens the calculated rectangle; lines beyond the height lengthen it.
-        clipped = needed.right > room.right || needed.bottom - needed.top > room.bottom - room.top;
+        clipped = needed.right > box.right || needed.bottom - needed.top > box.bottom - box.top;
+        // The caption's size on one line, which is what the control would need to show it whole.
+        RECT line = box;
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, (format & ~DT_WORDBREAK) | DT_SINGLELINE);
+        need = {line.right - line.left, needed.bottom - needed.top};
+        room = {box.right - box.left, box.bottom - box.top};
     }
     ::SelectObject(dc, oldFont);
     ::ReleaseDC(control, dc);
@@ -83,9 +91,13 @@ void Driver::Fit(Journal& journal, HWND dialog)
 {
     bool any = false;
     for (HWND control = ::GetWindow(dialog, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT)) {
-        if (!(::GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) || !Clipped(control))
+        SIZE need{};
+        SIZE room{};
+        if (!(::GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) || !Clipped(control, need, room))
             continue;
-        journal.Note(L"fit " + std::to_wstring(::GetDlgCtrlID(control)) + L" clipped");
+        journal.Note(L"fit " + std::to_wstring(::GetDlgCtrlID(control)) + L" clipped need=" + std::to_wstring(need.cx) +
+                     L"x" + std::to_wstring(need.cy) + L" room=" + std::to_wstring(room.cx) + L"x" +
+                     std::to_wstring(room.cy));
         any = true;
     }
     if (!any)
