@@ -12,6 +12,22 @@ namespace kivhost {
 
 using namespace detail;
 
+namespace {
+
+// The height of a list's rows in pixels; a list view without rows has none to measure (0).
+int ItemHeight(HWND list)
+{
+    if (IsClass(list, L"ListBox"))
+        return static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    if (::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0 || !::SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)))
+        return 0;
+    return row.bottom - row.top;
+}
+
+}  // namespace
+
 void Driver::Dump(Journal& journal, HWND dialog)
 {
     journal.Note(L"dump " + WindowText(dialog));
@@ -42,9 +58,12 @@ void Driver::Dump(Journal& journal, HWND dialog)
         } else if (IsClass(control, UPDOWN_CLASSW)) {
             sel = static_cast<int>(::SendMessageW(control, UDM_GETPOS32, 0, 0));
         }
+        std::wstring itemHeight;
+        if (IsClass(control, L"ListBox") || IsClass(control, WC_LISTVIEWW))
+            itemHeight = L" itemheight=" + std::to_wstring(ItemHeight(control));
         journal.Note(std::to_wstring(id) + L" " + cls + L" enabled=" + (::IsWindowEnabled(control) ? L"1" : L"0") +
                      L" visible=" + (::IsWindowVisible(control) ? L"1" : L"0") + L" checked=" + std::to_wstring(checked) +
-                     L" sel=" + std::to_wstring(sel) + L" text=" + text);
+                     L" sel=" + std::to_wstring(sel) + itemHeight + L" text=" + text);
 
         if (IsClass(control, L"ListBox")) {
             const int count = static_cast<int>(::SendMessageW(control, LB_GETCOUNT, 0, 0));

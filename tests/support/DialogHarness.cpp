@@ -90,6 +90,7 @@ std::vector<ControlState> DialogRun::Dump(size_t n) const
             state.visible = ReadField(body, L"visible", 0) != 0;
             state.checked = ReadField(body, L"checked", 0);
             state.sel = ReadField(body, L"sel", -1);
+            state.itemHeight = ReadField(body, L"itemheight", -1);
             const size_t text = body.find(L" text=");
             state.text = text == std::wstring::npos ? std::wstring() : body.substr(text + 6);
             dumps.back().push_back(state);

@@ -21,6 +21,7 @@ struct ControlState {
     bool visible = false;
     int checked = 0;
     int sel = -1;
+    int itemHeight = -1;              // a list's row height in pixels; -1 for other controls
     std::wstring text;
     std::vector<std::wstring> items;  // list items, as "checked=N text"
     std::vector<int> columns;         // a list view's column widths in pixels
