@@ -40,7 +40,7 @@ struct Verb {
     void (*perform)(ActionContext& context, const Action& action);
 };
 
-std::vector<Verb> InputVerbs();   // click, type, spin, slide, key, focus
+std::vector<Verb> InputVerbs();   // click, type, spin, slide, key, press, focus
 std::vector<Verb> ListVerbs();    // select, check, mark, dblmark
 std::vector<Verb> DialogVerbs();  // ok, cancel, file, dump, fit, shot
 std::vector<Verb> CheckListVerbs();  // markat

@@ -1,4 +1,4 @@
-// click, type, spin, slide, key and focus: what a mouse and a keyboard do to one control.
+// click, type, spin, slide, key, press and focus: what a mouse and a keyboard do to a dialog.
 #include "host/core/DriverDetail.h"
 
 #include <commctrl.h>
@@ -12,46 +12,50 @@ namespace {
 struct KeyName {
     const wchar_t* name;
     UINT vk;
-    wchar_t ch;
 };
 
 const KeyName kKeys[] = {
-    {L"RETURN", VK_RETURN, L'\r'}, {L"ENTER", VK_RETURN, L'\r'}, {L"ESCAPE", VK_ESCAPE, 0x1B},
-    {L"TAB", VK_TAB, L'\t'},       {L"SPACE", VK_SPACE, L' '},   {L"BACK", VK_BACK, L'\b'},
-    {L"DELETE", VK_DELETE, 0},     {L"UP", VK_UP, 0},            {L"DOWN", VK_DOWN, 0},
-    {L"LEFT", VK_LEFT, 0},         {L"RIGHT", VK_RIGHT, 0},      {L"HOME", VK_HOME, 0},
-    {L"END", VK_END, 0},           {L"PRIOR", VK_PRIOR, 0},      {L"NEXT", VK_NEXT, 0},
-    {L"PAGEUP", VK_PRIOR, 0},      {L"PAGEDOWN", VK_NEXT, 0},    {L"F1", VK_F1, 0},
+    {L"RETURN", VK_RETURN}, {L"ENTER", VK_RETURN}, {L"ESCAPE", VK_ESCAPE}, {L"TAB", VK_TAB},
+    {L"SPACE", VK_SPACE},   {L"BACK", VK_BACK},    {L"DELETE", VK_DELETE}, {L"UP", VK_UP},
+    {L"DOWN", VK_DOWN},     {L"LEFT", VK_LEFT},    {L"RIGHT", VK_RIGHT},   {L"HOME", VK_HOME},
+    {L"END", VK_END},       {L"PRIOR", VK_PRIOR},  {L"NEXT", VK_NEXT},     {L"PAGEUP", VK_PRIOR},
+    {L"PAGEDOWN", VK_NEXT}, {L"F1", VK_F1},
 };
 
-bool ParseKey(std::wstring text, UINT& vk, wchar_t& ch, bool& shift, bool& ctrl)
+struct KeyPress {
+    UINT vk = 0;
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+bool ParseKey(std::wstring text, KeyPress& key)
 {
-    shift = ctrl = false;
+    key = KeyPress{};
     for (wchar_t& c : text)
         c = static_cast<wchar_t>(std::towupper(c));
     for (;;) {
         if (text.rfind(L"SHIFT+", 0) == 0) {
-            shift = true;
+            key.shift = true;
             text.erase(0, 6);
         } else if (text.rfind(L"CTRL+", 0) == 0) {
-            ctrl = true;
+            key.ctrl = true;
             text.erase(0, 5);
+        } else if (text.rfind(L"ALT+", 0) == 0) {
+            key.alt = true;
+            text.erase(0, 4);
         } else {
             break;
         }
     }
-    for (const KeyName& key : kKeys) {
-        if (text == key.name) {
-            vk = key.vk;
-            ch = key.ch;
+    for (const KeyName& name : kKeys) {
+        if (text == name.name) {
+            key.vk = name.vk;
             return true;
         }
     }
     if (text.size() == 1 && (std::iswalnum(text[0]))) {
-        vk = text[0];
-        ch = ctrl ? static_cast<wchar_t>(text[0] & 0x1F) : (shift ? text[0] : static_cast<wchar_t>(std::towlower(text[0])));
-        if (std::iswdigit(text[0]))
-            ch = ctrl ? 0 : text[0];
+        key.vk = text[0];
         return true;
     }
     return false;
@@ -115,34 +119,50 @@ void Slide(ActionContext& context, const Action& action)
     ::SendMessageW(parent, message, MAKEWPARAM(TB_ENDTRACK, 0), from);
 }
 
-void Key(ActionContext& context, const Action& action)
+// One press and release of a key on the window that has the focus, as the keyboard driver reports
+// it: the key messages only. The dialog's own loop translates them into characters, mnemonics and
+// navigation, as it does a real key; a character sent as well would act twice.
+void PressKey(ActionContext& context, const std::wstring& name)
 {
-    UINT vk = 0;
-    wchar_t ch = 0;
-    bool shift = false;
-    bool ctrl = false;
-    if (!ParseKey(action.args[1], vk, ch, shift, ctrl)) {
-        context.Fail(L"key: unknown key " + action.args[1]);
+    KeyPress key;
+    if (!ParseKey(name, key)) {
+        context.Fail(L"key: unknown key " + name);
         return;
     }
-    ::SetFocus(context.control);
-    if (shift || ctrl) {
+    if (key.shift || key.ctrl || key.alt) {
         std::vector<BYTE>& saved = context.savedKeyboard;
         saved.assign(256, 0);
         ::GetKeyboardState(saved.data());
         std::vector<BYTE> pressed = saved;
-        if (shift)
+        if (key.shift)
             pressed[VK_SHIFT] = pressed[VK_LSHIFT] = 0x80;
-        if (ctrl)
+        if (key.ctrl)
             pressed[VK_CONTROL] = pressed[VK_LCONTROL] = 0x80;
+        if (key.alt)
+            pressed[VK_MENU] = pressed[VK_LMENU] = 0x80;
         ::SetKeyboardState(pressed.data());
     }
-    // Posted, so that the dialog's own loop sees the key as it sees a real one.
-    const HWND focus = ::GetFocus() ? ::GetFocus() : context.control;
-    ::PostMessageW(focus, WM_KEYDOWN, vk, 1);
-    if (ch)
-        ::PostMessageW(focus, WM_CHAR, ch, 1);
-    ::PostMessageW(focus, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    // Posted, so that the dialog's own loop sees the key as it sees a real one. With Alt (and
+    // without Ctrl) the system reports system keys, with the context bit set.
+    const HWND focus = ::GetFocus() ? ::GetFocus() : context.dialog;
+    const bool system = key.alt && !key.ctrl;
+    const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyW(key.vk, MAPVK_VK_TO_VSC)) << 16;
+    const LPARAM altBit = key.alt ? (1 << 29) : 0;
+    ::PostMessageW(focus, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key.vk, scan | altBit | 1);
+    ::PostMessageW(focus, system ? WM_SYSKEYUP : WM_KEYUP, key.vk, scan | altBit | static_cast<LPARAM>(0xC0000001u));
+}
+
+// key ID KEY: the key with the focus put in control ID first.
+void Key(ActionContext& context, const Action& action)
+{
+    ::SetFocus(context.control);
+    PressKey(context, action.args[1]);
+}
+
+// press KEY: the key on whatever has the focus, as a user at the keyboard presses it.
+void Press(ActionContext& context, const Action& action)
+{
+    PressKey(context, action.args[0]);
 }
 
 // Focus goes to disabled and hidden controls too, as a program may put it there.
@@ -161,6 +181,7 @@ std::vector<Verb> InputVerbs()
         {L"spin", 2, Target::UsableControl, &CheckSpin, &Spin},
         {L"slide", 2, Target::UsableControl, &CheckNumberArgument, &Slide},
         {L"key", 2, Target::UsableControl, nullptr, &Key},
+        {L"press", 1, Target::Dialog, nullptr, &Press},
         {L"focus", 1, Target::Control, nullptr, &Focus},
     };
 }
