@@ -8,9 +8,12 @@
 # Faces. Measured with the driver's "fit" over every dialog in both looks, templates unchanged:
 # with "MS UI Gothic" mapped to IPAPGothic, 32 captions clip at 96 dpi and 16 at 144 dpi (the IPA
 # faces draw Latin letters and digits wider than the original UI face); mapped to "Ume UI Gothic"
-# (fonts-horai-umefont, drawn to the original's metrics) every caption fits at 96, 120, 144 and
-# 192 dpi. So the UI, shell and proportional names go to the Ume proportional faces, the fixed
-# names to "Ume Gothic", and the IPA faces stay linked behind them for any glyph Ume lacks.
+# (fonts-horai-umefont, drawn to the original's metrics) every caption fits at 96 and 144 dpi, and at
+# 120 and 192 dpi too once the class framework lays templates out in proportion to their 96-dpi
+# layout (platform/afx/DialogTemplate.h). So the UI, shell and proportional names go to the Ume
+# proportional faces, the fixed names to "Ume Gothic", and the IPA faces stay linked behind them for
+# any glyph Ume lacks (Ume covers every text of the module and the sample data; IPA adds about a
+# thousand rarer letters and symbols).
 #
 # Everything that changes a picture is set here explicitly (faces, links, density, font
 # smoothing, window metrics), so that two prefixes made from this script draw the same pixels.
