@@ -18,6 +18,8 @@ bool Driver::SaveWindowPicture(HWND window, const std::wstring& path)
     (void)gdiplusToken;
 
     ::ShowWindow(window, SW_SHOW);
+    // A blinking caret would make two pictures of one state differ.
+    const BOOL caretHidden = ::HideCaret(nullptr);
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     // Let the controls finish painting (owner-drawn items come with their own messages).
     const DWORD until = ::GetTickCount() + 60;
@@ -45,6 +47,8 @@ bool Driver::SaveWindowPicture(HWND window, const std::wstring& path)
     ::SelectObject(memory, old);
     ::DeleteDC(memory);
     ::ReleaseDC(window, source);
+    if (caretHidden)
+        ::ShowCaret(nullptr);
 
     bool saved = false;
     {
