@@ -133,6 +133,11 @@ LRESULT CALLBACK Driver::CbtProc(int code, WPARAM wParam, LPARAM lParam)
     } else if (g_driver && code == HCBT_DESTROYWND) {
         auto& dialogs = g_driver->m_dialogs;
         const HWND hwnd = reinterpret_cast<HWND>(wParam);
+        // Its controls are still there: the state the user left them in as the dialog closed.
+        if (hwnd == g_driver->m_closeDumpDialog) {
+            g_driver->m_closeDumpDialog = nullptr;
+            Dump(g_driver->m_journal, hwnd);
+        }
         dialogs.erase(std::remove_if(dialogs.begin(), dialogs.end(), [hwnd](const Tracked& t) { return t.hwnd == hwnd; }),
                       dialogs.end());
     }
@@ -157,7 +162,7 @@ HWND Driver::TopDialog(bool& messageBox)
 
 void Driver::Fail(const std::wstring& text)
 {
-    ActionContext{m_journal, nullptr, nullptr, m_savedKeyboard, m_failures}.Fail(text);
+    ActionContext{m_journal, nullptr, nullptr, m_savedKeyboard, m_failures, m_closeDumpDialog, m_userDriven}.Fail(text);
 }
 
 void Driver::Tick()
@@ -166,6 +171,8 @@ void Driver::Tick()
         ::SetKeyboardState(m_savedKeyboard.data());
         m_savedKeyboard.clear();
     }
+    if (m_userDriven)
+        return;
     bool messageBox = false;
     const HWND top = TopDialog(messageBox);
     if (!top)
@@ -218,7 +225,7 @@ void Driver::Perform(HWND dialog, const Action& action)
         Fail(L"unknown action " + action.verb);
         return;
     }
-    ActionContext context{m_journal, dialog, nullptr, m_savedKeyboard, m_failures};
+    ActionContext context{m_journal, dialog, nullptr, m_savedKeyboard, m_failures, m_closeDumpDialog, m_userDriven};
     if (verb->target != Target::Dialog) {
         context.control = FindControl(dialog, std::stoi(action.args[0]));
         if (!context.control) {

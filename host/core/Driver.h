@@ -72,6 +72,8 @@ private:
     UINT_PTR m_timer = 0;
     int m_hiddenTicks = 0;
     std::vector<BYTE> m_savedKeyboard;  // modifier state to restore after a key action
+    HWND m_closeDumpDialog = nullptr;   // journalled by a dump as it is destroyed ("closedump")
+    bool m_userDriven = false;          // "user": real input drives the dialogs from here on
 };
 
 }  // namespace kivhost

@@ -19,6 +19,8 @@ struct ActionContext {
     HWND control;                      // the control the first argument names; null for a dialog's verb
     std::vector<BYTE>& savedKeyboard;  // modifier state the driver puts back at its next tick
     int& failures;
+    HWND& closeDumpDialog;             // a dialog whose controls are journalled as it closes
+    bool& userDriven;                  // the driver has handed the dialogs to the user
 
     void Fail(const std::wstring& text);
 };
@@ -42,7 +44,7 @@ struct Verb {
 
 std::vector<Verb> InputVerbs();   // click, type, spin, slide, key, press, focus
 std::vector<Verb> ListVerbs();    // select, check, mark, dblmark
-std::vector<Verb> DialogVerbs();  // ok, cancel, file, dump, fit, shot
+std::vector<Verb> DialogVerbs();  // ok, cancel, file, dump, fit, shot, closedump, user
 std::vector<Verb> CheckListVerbs();  // markat
 
 // Window helpers (DriverWindows.cpp).

@@ -1,4 +1,4 @@
-// ok, cancel, file, dump, fit and shot: what acts on the dialog on top as a whole.
+// ok, cancel, file, dump, fit, shot, closedump and user: what acts on the dialog on top as a whole.
 #include "host/core/DriverDetail.h"
 
 #include <commdlg.h>
@@ -61,6 +61,19 @@ void FitDialog(ActionContext& context, const Action&)
     Driver::Fit(context.journal, context.dialog);
 }
 
+// closedump: the dialog on top is dumped once more as it closes, however it is closed.
+void CloseDump(ActionContext& context, const Action&)
+{
+    context.closeDumpDialog = context.dialog;
+}
+
+// user: the driver acts no more, answers no message box and cancels nothing; a person (or a test
+// at the X server) drives the dialogs with the real mouse and keyboard until they close.
+void User(ActionContext& context, const Action&)
+{
+    context.userDriven = true;
+}
+
 }  // namespace
 
 std::vector<Verb> DialogVerbs()
@@ -72,6 +85,8 @@ std::vector<Verb> DialogVerbs()
         {L"dump", 0, Target::Dialog, nullptr, &DumpDialog},
         {L"fit", 0, Target::Dialog, nullptr, &FitDialog},
         {L"shot", -1, Target::Dialog, &CheckShot, &Shot},
+        {L"closedump", 0, Target::Dialog, nullptr, &CloseDump},
+        {L"user", 0, Target::Dialog, nullptr, &User},
     };
 }
 

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 
 namespace kivhost {
 
@@ -61,9 +62,14 @@ void Driver::Dump(Journal& journal, HWND dialog)
         std::wstring itemHeight;
         if (IsClass(control, L"ListBox") || IsClass(control, WC_LISTVIEWW))
             itemHeight = L" itemheight=" + std::to_wstring(ItemHeight(control));
+        wchar_t style[16];
+        std::swprintf(style, 16, L"%08lX", static_cast<unsigned long>(::GetWindowLongPtrW(control, GWL_STYLE)));
+        const HWND focus = ::GetFocus();
+        const bool focused = focus && (focus == control || ::IsChild(control, focus));
         journal.Note(std::to_wstring(id) + L" " + cls + L" enabled=" + (::IsWindowEnabled(control) ? L"1" : L"0") +
                      L" visible=" + (::IsWindowVisible(control) ? L"1" : L"0") + L" checked=" + std::to_wstring(checked) +
-                     L" sel=" + std::to_wstring(sel) + itemHeight + L" text=" + text);
+                     L" sel=" + std::to_wstring(sel) + L" style=0x" + style + L" focus=" + (focused ? L"1" : L"0") +
+                     itemHeight + L" text=" + text);
 
         if (IsClass(control, L"ListBox")) {
             const int count = static_cast<int>(::SendMessageW(control, LB_GETCOUNT, 0, 0));
