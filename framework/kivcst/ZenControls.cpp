@@ -2,11 +2,117 @@
 
 #include "framework/kivcst/ZenDialog.h"
 #include "framework/kivcst/ZenSkin.h"
+#include "platform/afx/Accessible.h"
 
 #include <uxtheme.h>
 
 #include <algorithm>
 #include <iterator>
+
+namespace {
+
+// A button as a screen reader reads it, whatever draws it: its caption, the role its style gives
+// it, and its checked, pressed, default and enabled state.
+class CButtonAccessible : public CAccessibleControl {
+public:
+    explicit CButtonAccessible(HWND hWnd) : CAccessibleControl(hWnd) {}
+
+protected:
+    bool Name(long nChild, CString& strName) const override
+    {
+        if (nChild != 0)
+            return false;
+        strName = AfxAccessibleCaption(CWnd::FromHandle(m_hWnd)->GetWindowText());
+        return true;
+    }
+    bool Role(long nChild, long& nRole) const override
+    {
+        if (nChild != 0)
+            return false;
+        switch (::GetWindowLongPtrW(m_hWnd, GWL_STYLE) & BS_TYPEMASK) {
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+            nRole = ROLE_SYSTEM_CHECKBUTTON;
+            break;
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            nRole = ROLE_SYSTEM_RADIOBUTTON;
+            break;
+        case BS_GROUPBOX:
+            nRole = ROLE_SYSTEM_GROUPING;
+            break;
+        default:
+            nRole = ROLE_SYSTEM_PUSHBUTTON;
+            break;
+        }
+        return true;
+    }
+    bool State(long nChild, long& nState) const override
+    {
+        if (nChild != 0)
+            return false;
+        const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+        nState = 0;
+        if (!(style & WS_VISIBLE))
+            nState |= STATE_SYSTEM_INVISIBLE;
+        if (!::IsWindowEnabled(m_hWnd))
+            nState |= STATE_SYSTEM_UNAVAILABLE;
+        else if ((style & BS_TYPEMASK) != BS_GROUPBOX)
+            nState |= STATE_SYSTEM_FOCUSABLE;
+        if (::GetFocus() == m_hWnd)
+            nState |= STATE_SYSTEM_FOCUSED;
+        const LRESULT check = ::SendMessageW(m_hWnd, BM_GETCHECK, 0, 0);
+        if (check == BST_CHECKED)
+            nState |= STATE_SYSTEM_CHECKED;
+        else if (check == BST_INDETERMINATE)
+            nState |= STATE_SYSTEM_MIXED;
+        if (::SendMessageW(m_hWnd, BM_GETSTATE, 0, 0) & BST_PUSHED)
+            nState |= STATE_SYSTEM_PRESSED;
+        const LRESULT defId = ::SendMessageW(::GetParent(m_hWnd), DM_GETDEFID, 0, 0);
+        if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ||
+            (HIWORD(defId) == DC_HASDEFID && LOWORD(defId) == ::GetDlgCtrlID(m_hWnd) &&
+             (style & BS_TYPEMASK) == BS_OWNERDRAW))
+            nState |= STATE_SYSTEM_DEFAULT;
+        return true;
+    }
+};
+
+// The check list as a screen reader reads it: one row per entry, named by its text, ticked or not.
+class CCheckListAccessible : public CAccessibleControl {
+public:
+    explicit CCheckListAccessible(const CZenListBoxCheck& list) : CAccessibleControl(list.m_hWnd), m_list(list) {}
+
+protected:
+    long Rows() const override { return m_list.GetCount(); }
+    bool Name(long nChild, CString& strName) const override
+    {
+        if (nChild == 0)
+            return false;
+        strName = m_list.GetText(static_cast<int>(nChild - 1));
+        return true;
+    }
+    bool Role(long nChild, long& nRole) const override
+    {
+        nRole = nChild == 0 ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
+        return true;
+    }
+    bool State(long nChild, long& nState) const override
+    {
+        if (nChild == 0)
+            return false;
+        nState = RowState(static_cast<int>(nChild - 1));
+        if (m_list.GetCheck(static_cast<int>(nChild - 1)))
+            nState |= STATE_SYSTEM_CHECKED;
+        return true;
+    }
+
+private:
+    const CZenListBoxCheck& m_list;
+};
+
+}  // namespace
 
 BOOL CZenControl::AttachTo(CWnd& control, UINT nID, CWnd* pDialog)
 {
@@ -35,6 +141,14 @@ BOOL CZenButton::Attach(UINT nID, CWnd* pDialog, COLORREF crFace, COLORREF crTex
         Invalidate();
     }
     return TRUE;
+}
+
+LRESULT CZenButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Drawn by its owner in the dark skin, the button still reads as the system's would.
+    if (message == WM_GETOBJECT)
+        return CAccessibleControl::AnswerGetObject(new CButtonAccessible(m_hWnd), wParam, lParam);
+    return CButton::WindowProc(message, wParam, lParam);
 }
 
 HICON CZenButton::SetIcon(HICON hIcon)
@@ -95,6 +209,8 @@ void CZenButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 LRESULT CZenPaintedButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_GETOBJECT)
+        return CAccessibleControl::AnswerGetObject(new CButtonAccessible(m_hWnd), wParam, lParam);
     if (m_bSystemLook)
         return CButton::WindowProc(message, wParam, lParam);
     switch (message) {
@@ -471,9 +587,15 @@ const AFX_MSGMAP* CZenListBoxCheck::GetMessageMap() const
     static const AFX_MSGMAP_ENTRY entries[] = {
         MapMouse<&CZenListBoxCheck::OnLButtonDown>(WM_LBUTTONDOWN),
         MapKey<&CZenListBoxCheck::OnKeyDown>(WM_KEYDOWN),
+        MapMessage<&CZenListBoxCheck::OnGetObject>(WM_GETOBJECT),
     };
     static const AFX_MSGMAP map{CZenListBox::GetMessageMap(), entries, std::size(entries)};
     return &map;
+}
+
+LRESULT CZenListBoxCheck::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    return CAccessibleControl::AnswerGetObject(new CCheckListAccessible(*this), wParam, lParam);
 }
 
 void CZenListBoxCheck::Toggle(int nIndex)

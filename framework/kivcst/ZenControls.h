@@ -25,6 +25,9 @@ public:
     HICON SetIcon(HICON hIcon);
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     COLORREF m_crFace = 0, m_crText = 0, m_crFrame = 0, m_crFocus = 0;
     int m_nFlag = 1;
@@ -133,6 +136,7 @@ protected:
 private:
     void OnLButtonDown(UINT nFlags, POINT point);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     void Toggle(int nIndex);
 };
 

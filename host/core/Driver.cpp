@@ -21,7 +21,7 @@ const std::vector<Verb>& Verbs()
 {
     static const std::vector<Verb> verbs = [] {
         std::vector<Verb> all;
-        for (std::vector<Verb> (*family)() : {&InputVerbs, &ListVerbs, &DialogVerbs, &CheckListVerbs}) {
+        for (std::vector<Verb> (*family)() : {&InputVerbs, &ListVerbs, &DialogVerbs, &CheckListVerbs, &AccessibilityVerbs}) {
             const std::vector<Verb> some = family();
             all.insert(all.end(), some.begin(), some.end());
         }

@@ -46,6 +46,7 @@ std::vector<Verb> InputVerbs();   // click, type, spin, slide, key, press, focus
 std::vector<Verb> ListVerbs();    // select, check, mark, dblmark
 std::vector<Verb> DialogVerbs();  // ok, cancel, file, dump, fit, shot, closedump, user
 std::vector<Verb> CheckListVerbs();  // markat
+std::vector<Verb> AccessibilityVerbs();  // acc
 
 // Window helpers (DriverWindows.cpp).
 bool IsInteger(const std::wstring& text);
