@@ -118,6 +118,34 @@ std::optional<ControlState> DialogRun::Control(int id, size_t n) const
     return std::nullopt;
 }
 
+std::vector<AccessibleChild> DialogRun::Accessible(int id, size_t n) const
+{
+    // "# acc ID CHILD role=... name=... state=... description=...": the keys are found in order, as
+    // a name may hold blanks.
+    const std::wstring prefix = L"# acc " + std::to_wstring(id) + L" ";
+    std::vector<std::vector<AccessibleChild>> reads;
+    for (const std::wstring& line : journal) {
+        if (!StartsWith(line, prefix.c_str()))
+            continue;
+        const std::wstring body = line.substr(prefix.size());
+        AccessibleChild child;
+        child.child = std::stoi(body);
+        const size_t role = body.find(L" role="), name = body.find(L" name=", role), state = body.find(L" state=", name),
+                     description = body.find(L" description=", state);
+        if (description == std::wstring::npos)
+            continue;
+        child.role = body.substr(role + 6, name - role - 6);
+        child.name = body.substr(name + 6, state - name - 6);
+        child.state = body.substr(state + 7, description - state - 7);
+        child.description = body.substr(description + 13);
+        if (child.child == 0)
+            reads.emplace_back();
+        if (!reads.empty())
+            reads.back().push_back(child);
+    }
+    return n < reads.size() ? reads[n] : std::vector<AccessibleChild>{};
+}
+
 DialogRun Run(const DialogScript& script, std::string* stateAfter)
 {
     kivhost::HostSession session;

@@ -27,6 +27,15 @@ struct ControlState {
     std::vector<int> columns;         // a list view's column widths in pixels
 };
 
+// One child of a control as an "acc" action reported it (child 0 is the control itself).
+struct AccessibleChild {
+    int child = 0;
+    std::wstring role;
+    std::wstring name;
+    std::wstring state;  // the state words, joined by commas
+    std::wstring description;
+};
+
 struct DialogRun {
     kivhost::RunResult result = kivhost::RunResult::Failed;
     int driverFailures = 0;
@@ -44,6 +53,8 @@ struct DialogRun {
     std::vector<ControlState> Dump(size_t n = 0) const;
     // One control of the n-th dump.
     std::optional<ControlState> Control(int id, size_t n = 0) const;
+    // What the n-th "acc ID" action of control id read.
+    std::vector<AccessibleChild> Accessible(int id, size_t n = 0) const;
 };
 
 struct DialogScript {
