@@ -1,5 +1,7 @@
 #include "host/core/Soak.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <chrono>
 #include <climits>
@@ -110,6 +112,36 @@ void FillDcCache()
     ::DestroyWindow(window);
 }
 
+// The visual style keeps each picture of a control part for as long as the style is in use, once
+// something has drawn that part. A hostile answer can give a dialog a look it had not shown before
+// the first count, and the pictures that look loads read as growth. Drawing every part of the
+// common control classes once loads them all.
+void WarmThemeImages()
+{
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 64, 64);
+    const HGDIOBJ old = ::SelectObject(memory, bitmap);
+    const RECT area{0, 0, 64, 64};
+    for (const wchar_t* const name : {L"BUTTON", L"SCROLLBAR", L"EDIT", L"COMBOBOX", L"LISTBOX", L"SPIN", L"TRACKBAR",
+                                      L"HEADER", L"LISTVIEW", L"TOOLTIP", L"TAB", L"WINDOW", L"PROGRESS", L"STATUS",
+                                      L"TREEVIEW", L"TOOLBAR", L"REBAR"}) {
+        const HTHEME theme = ::OpenThemeData(nullptr, name);
+        if (!theme)
+            continue;
+        // More parts and states than any class of a style has; the ones it lacks draw nothing.
+        for (int part = 0; part <= 40; ++part) {
+            for (int state = 0; state <= 12; ++state)
+                ::DrawThemeBackground(theme, memory, part, state, &area, nullptr);
+        }
+        ::CloseThemeData(theme);
+    }
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+}
+
 // The system keeps the standard icons and the font of message boxes for the life of the
 // process once one is shown; one box and the icons drawn before the first count keep a
 // dialog's first message box after the baseline from reading as growth.
@@ -117,6 +149,7 @@ void WarmSystemCaches()
 {
     static const bool warmed = [] {
         FillDcCache();
+        WarmThemeImages();
         const UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &CloseWarmingBox);
         ::MessageBoxW(nullptr, L"soak", L"kivhost", MB_OK | MB_ICONEXCLAMATION);
         ::KillTimer(nullptr, timer);

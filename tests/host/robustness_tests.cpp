@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cwctype>
@@ -163,6 +165,33 @@ INT_PTR RunPaintingMoreAtOnce(kivhost::HostSession& session)
     return RunWellBehaved(session);
 }
 
+// Draws, once, every part of two control classes that no dialog uses, as a dialog showing a look
+// for the first time after the first count would: the visual style keeps their pictures.
+INT_PTR RunDrawingNewParts(kivhost::HostSession& session)
+{
+    if (++g_cycle == 15) {
+        const HDC screen = ::GetDC(nullptr);
+        const HDC memory = ::CreateCompatibleDC(screen);
+        const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 32, 32);
+        const HGDIOBJ old = ::SelectObject(memory, bitmap);
+        const RECT area{0, 0, 32, 32};
+        for (const wchar_t* const name : {L"PROGRESS", L"TREEVIEW"}) {
+            const HTHEME theme = ::OpenThemeData(nullptr, name);
+            for (int part = 0; theme && part <= 12; ++part) {
+                for (int state = 0; state <= 8; ++state)
+                    ::DrawThemeBackground(theme, memory, part, state, &area, nullptr);
+            }
+            if (theme)
+                ::CloseThemeData(theme);
+        }
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::ReleaseDC(nullptr, screen);
+    }
+    return RunWellBehaved(session);
+}
+
 struct SoakCase {
     const char* name;
     INT_PTR (*run)(kivhost::HostSession&);
@@ -170,6 +199,11 @@ struct SoakCase {
     long lateGdi;  // growth from the middle cycle to the end
     long user;
 };
+
+void PrintTo(const SoakCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SoakMeter : public testing::TestWithParam<SoakCase> {};
 
@@ -202,7 +236,8 @@ INSTANTIATE_TEST_SUITE_P(StandIns, SoakMeter,
                          testing::Values(SoakCase{"WellBehaved", &RunWellBehaved, 0, 0, 0},
                                          SoakCase{"Leaky", &RunLeaky, 30, 20, 30},
                                          SoakCase{"FillingCache", &RunFillingCache, 7, 0, 0},
-                                         SoakCase{"PaintingMoreAtOnce", &RunPaintingMoreAtOnce, 0, 0, 0}),
+                                         SoakCase{"PaintingMoreAtOnce", &RunPaintingMoreAtOnce, 0, 0, 0},
+                                         SoakCase{"DrawingNewParts", &RunDrawingNewParts, 0, 0, 0}),
                          [](const testing::TestParamInfo<SoakCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
