@@ -5,16 +5,16 @@
 #define IDC_FOV_BTN_COLOR                   1006
 #define IDC_FOV_STC_COORDINATE              1132
 #define IDC_FOV_CMB_COORDINATE              1133
-#define IDS_FOV_COORDINATE_SCREEN           14580
-#define IDS_FOV_COORDINATE_EQUATORIAL       14581
-#define IDS_FOV_COORDINATE_HORIZON          14582
+#define IDS_FOV_COORDINATE_SCREEN           14410
+#define IDS_FOV_COORDINATE_EQUATORIAL       14411
+#define IDS_FOV_COORDINATE_HORIZON          14412
 
 // Field-of-view circle
 #define IDD_VCIRCLE                         14042
 #define IDS_SECTION_VCIRCLE                 14271
 #define IDS_VCIRCLE_SIZE_RANGE              14237
-#define IDS_VCIRCLE_TRUE_FIELD_RANGE        14583
-#define IDS_VCIRCLE_NO_RESULT               14584
+#define IDS_VCIRCLE_TRUE_FIELD_RANGE        14413
+#define IDS_VCIRCLE_NO_RESULT               14414
 #define IDC_VCIRCLE_CHK_VISIBLE             1120
 #define IDC_VCIRCLE_EDIT_SIZE               1121
 #define IDC_VCIRCLE_SPIN_SIZE               1018
@@ -45,9 +45,9 @@
 #define IDS_CAMERA_FOCAL_RANGE              14238
 #define IDS_CAMERA_SENSOR_HEIGHT_RANGE      14242
 #define IDS_CAMERA_SENSOR_WIDTH_RANGE       14243
-#define IDS_CAMERA_UNIT_DEGREE              14585
-#define IDS_CAMERA_UNIT_MINUTE              14586
-#define IDS_CAMERA_FOV_FORMAT               14587
+#define IDS_CAMERA_UNIT_DEGREE              14415
+#define IDS_CAMERA_UNIT_MINUTE              14416
+#define IDS_CAMERA_FOV_FORMAT               14417
 #define IDC_CAMERA_STC_LENS                 1010
 #define IDC_CAMERA_EDIT_LENS                1123
 #define IDC_CAMERA_SPIN_LENS                1022

@@ -15,19 +15,19 @@
 #define IDS_PANORAMA_NO_DAY                 14362
 #define IDS_PANORAMA_NO_NIGHT               14363
 // The picture checks, three texts per picture in the order load failure, power of two, aspect
-#define IDS_PANORAMA_DAY_LOAD               14600
-#define IDS_PANORAMA_DAY_POWER              14601
-#define IDS_PANORAMA_DAY_ASPECT             14602
-#define IDS_PANORAMA_MASK_LOAD              14603
-#define IDS_PANORAMA_MASK_POWER             14604
-#define IDS_PANORAMA_MASK_ASPECT            14605
-#define IDS_PANORAMA_NIGHT_LOAD             14606
-#define IDS_PANORAMA_NIGHT_POWER            14607
-#define IDS_PANORAMA_NIGHT_ASPECT           14608
-#define IDS_PANORAMA_NORTH                  14610
-#define IDS_PANORAMA_EAST                   14611
-#define IDS_PANORAMA_SOUTH                  14612
-#define IDS_PANORAMA_WEST                   14613
+#define IDS_PANORAMA_DAY_LOAD               14420
+#define IDS_PANORAMA_DAY_POWER              14421
+#define IDS_PANORAMA_DAY_ASPECT             14422
+#define IDS_PANORAMA_MASK_LOAD              14423
+#define IDS_PANORAMA_MASK_POWER             14424
+#define IDS_PANORAMA_MASK_ASPECT            14425
+#define IDS_PANORAMA_NIGHT_LOAD             14426
+#define IDS_PANORAMA_NIGHT_POWER            14427
+#define IDS_PANORAMA_NIGHT_ASPECT           14428
+#define IDS_PANORAMA_NORTH                  14430
+#define IDS_PANORAMA_EAST                   14431
+#define IDS_PANORAMA_SOUTH                  14432
+#define IDS_PANORAMA_WEST                   14433
 
 #define IDC_PANORAMA_CHK_VISIBLE            1583
 #define IDC_PANORAMA_GRP_DAY                1524
@@ -73,7 +73,7 @@
 // Terrain
 #define IDD_GEOGRAPHY                       14039
 #define IDS_SECTION_GEOGRAPHY               14290
-#define IDS_GEOGRAPHY_TERRAIN_DATA          14614
+#define IDS_GEOGRAPHY_TERRAIN_DATA          14434
 
 #define IDC_GEO_CHK_VISIBLE                 1563
 #define IDC_GEO_GRP_RESOLUTION              1567

@@ -59,7 +59,7 @@
 #define IDC_SPCRAFT_STC_DAYS_COUNT          12109
 #define IDC_SPCRAFT_BTN_COLOR               1150
 // Texts the span shows
-#define IDS_SPCRAFT_NO_DATE                 14620
-#define IDS_SPCRAFT_NO_DAYS                 14621
-#define IDS_SPCRAFT_DATE_FORMAT             14622
-#define IDS_SPCRAFT_DAYS_UNIT               14623
+#define IDS_SPCRAFT_NO_DATE                 14440
+#define IDS_SPCRAFT_NO_DAYS                 14441
+#define IDS_SPCRAFT_DATE_FORMAT             14442
+#define IDS_SPCRAFT_DAYS_UNIT               14443

@@ -275,7 +275,7 @@ void CMiscDlg::OnOK()
             m_pChannel->ExecFormat(L"ADF.#%d.Name.Visible = TRUE", n);
     }
     m_pChannel->Exec(L"Show Stellar");
-    CZenDialog::OnOK();
+    EndDialog(IDOK);
 }
 
 // Replaces the stored list by the dialog's: the old key goes with everything below it, so that

@@ -254,7 +254,8 @@ void CDlgGeography81::OnHScroll(UINT nSBCode, UINT nPos, CWnd* pScrollBar)
 void CDlgGeography81::OnOK()
 {
     CWaitCursor wait;
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE))
+        return;
     DoitBool(L"Solar.Planet.Earth.Landscape.Visible", m_bShow);
     m_pChannel->ExecFormat(L"Solar.Planet.Earth.Landscape.Resolution = %.1f", m_nResolution / 10.0);
     m_pChannel->ExecFormat(L"Solar.Planet.Earth.Landscape.Radius = %d", m_nRadius);

@@ -50,3 +50,24 @@ struct CCheckColumn {
     BOOL (*pfnDisabled)(const TRecord& record, BOOL bViewFlag);
     void (*pfnApply)(TRecord& record, BOOL bSolar);
 };
+
+// The pair of radio columns that choose the language of a record's label (m_bJapanese), the same
+// in both lists: the label's language changes only while pfnLabelled says the label is shown.
+template <class TRecord, BOOL (*pfnLabelled)(const TRecord&)>
+struct CLanguageColumns {
+    static constexpr CCheckColumn<TRecord> Japanese(UINT nHeaderID) { return Column<TRUE>(nHeaderID, L'J'); }
+    static constexpr CCheckColumn<TRecord> English(UINT nHeaderID) { return Column<FALSE>(nHeaderID, L'E'); }
+
+private:
+    template <BOOL bJapanese>
+    static constexpr CCheckColumn<TRecord> Column(UINT nHeaderID, wchar_t chKey)
+    {
+        return {nHeaderID, chKey, TRUE, FALSE,
+                [](const TRecord& r) -> BOOL { return bJapanese ? r.m_bJapanese : !r.m_bJapanese; },
+                [](const TRecord& r, BOOL) -> BOOL { return !pfnLabelled(r); },
+                [](TRecord& r, BOOL) {
+                    if (pfnLabelled(r))
+                        r.m_bJapanese = bJapanese;
+                }};
+    }
+};

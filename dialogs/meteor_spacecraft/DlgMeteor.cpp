@@ -188,5 +188,5 @@ void CDlgMeteor::OnOK()
     command.AppendFormat(L"Meteor.Multiplier = %.1f;", m_dMultiplier);
     command += L"Show Sky;";
     m_pChannel->Exec(command);
-    CCheckListDialog::OnOK();
+    EndDialog(IDOK);
 }

@@ -180,7 +180,8 @@ void CDlgSpacecraft::SetSpanString(UINT nID, int nValid, double dJulianDay)
 void CDlgSpacecraft::OnOK()
 {
     CWaitCursor wait;
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE))
+        return;
     CString command = L";";
     for (int i = 0; i < m_nSpacecraftCount; ++i) {
         const CCheckSpacecraft& craft = m_arSpacecraft[i];
@@ -193,5 +194,5 @@ void CDlgSpacecraft::OnOK()
     }
     command += L"Show Sky;";
     m_pChannel->Exec(command);
-    CCheckListDialog::OnOK();
+    EndDialog(IDOK);
 }

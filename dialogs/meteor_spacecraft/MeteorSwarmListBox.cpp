@@ -8,6 +8,7 @@ namespace {
 using Swarm = CCheckMeteorSwarm;
 
 BOOL NameOn(const Swarm& s) { return s.m_bRadiant && s.m_bRadiantName; }
+using Language = CLanguageColumns<Swarm, &NameOn>;
 
 const CCheckColumn<Swarm> kSwarmColumns[5] = {
     {IDC_METEOR_VST_VIEW, L'V', FALSE, FALSE, [](const Swarm& s) -> BOOL { return s.m_bVisible; },
@@ -21,18 +22,8 @@ const CCheckColumn<Swarm> kSwarmColumns[5] = {
          if (s.m_bRadiant)
              s.m_bRadiantName = !s.m_bRadiantName;
      }},
-    {IDC_METEOR_VST_JP, L'J', TRUE, FALSE, [](const Swarm& s) -> BOOL { return s.m_bJapanese; },
-     [](const Swarm& s, BOOL) -> BOOL { return !NameOn(s); },
-     [](Swarm& s, BOOL) {
-         if (NameOn(s))
-             s.m_bJapanese = TRUE;
-     }},
-    {IDC_METEOR_VST_EN, L'E', TRUE, FALSE, [](const Swarm& s) -> BOOL { return !s.m_bJapanese; },
-     [](const Swarm& s, BOOL) -> BOOL { return !NameOn(s); },
-     [](Swarm& s, BOOL) {
-         if (NameOn(s))
-             s.m_bJapanese = FALSE;
-     }},
+    Language::Japanese(IDC_METEOR_VST_JP),
+    Language::English(IDC_METEOR_VST_EN),
 };
 
 }  // namespace

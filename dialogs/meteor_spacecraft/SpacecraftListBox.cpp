@@ -7,6 +7,7 @@ namespace {
 using Craft = CCheckSpacecraft;
 
 BOOL NameOn(const Craft& c) { return c.m_bVisible && c.m_bName; }
+using Language = CLanguageColumns<Craft, &NameOn>;
 
 const CCheckColumn<Craft> kCraftColumns[5] = {
     {IDC_SPCRAFT_VST_VIEW, L'V', FALSE, FALSE, [](const Craft& c) -> BOOL { return c.m_bVisible; },
@@ -17,18 +18,8 @@ const CCheckColumn<Craft> kCraftColumns[5] = {
          if (c.m_bVisible)
              c.m_bName = !c.m_bName;
      }},
-    {IDC_SPCRAFT_VST_JP, L'J', TRUE, FALSE, [](const Craft& c) -> BOOL { return c.m_bJapanese; },
-     [](const Craft& c, BOOL) -> BOOL { return !NameOn(c); },
-     [](Craft& c, BOOL) {
-         if (NameOn(c))
-             c.m_bJapanese = TRUE;
-     }},
-    {IDC_SPCRAFT_VST_EN, L'E', TRUE, FALSE, [](const Craft& c) -> BOOL { return !c.m_bJapanese; },
-     [](const Craft& c, BOOL) -> BOOL { return !NameOn(c); },
-     [](Craft& c, BOOL) {
-         if (NameOn(c))
-             c.m_bJapanese = FALSE;
-     }},
+    Language::Japanese(IDC_SPCRAFT_VST_JP),
+    Language::English(IDC_SPCRAFT_VST_EN),
     {IDC_SPCRAFT_VST_TRAJECTORY, L'T', FALSE, TRUE, [](const Craft& c) -> BOOL { return c.m_bTrajectory; },
      [](const Craft& c, BOOL bSolar) -> BOOL { return !c.m_bVisible || !bSolar; },
      [](Craft& c, BOOL bSolar) {

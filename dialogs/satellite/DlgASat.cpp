@@ -427,7 +427,8 @@ void CDlgASat::OnLvnItemchangedDspAsatlist(NMHDR*, LRESULT* pResult)
 
 void CDlgASat::OnOK()
 {
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE))
+        return;
     const HWND focus = ::GetFocus();
     if (focus && (focus == m_cmbSearch.m_hWnd || ::IsChild(m_cmbSearch.m_hWnd, focus))) {
         // Enter in the search field searches; Shift+Enter the other way.

@@ -120,7 +120,8 @@ void CDlgTwilight::OnCheckCitylight() {}
 
 void CDlgTwilight::OnOK()
 {
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE))
+        return;
     DoitBool(L"SkyLight.Visible", m_bView);
     m_pChannel->Exec(m_bTwilight ? L"SkyLight.Twilight.Visible = TRUE" : L"SkyLight.Twilight.Visible = FALSE");
     m_pChannel->Exec(m_bMoonlight ? L"SkyLight.Moonlight.Visible = TRUE" : L"SkyLight.Moonlight.Visible = FALSE");
@@ -132,5 +133,5 @@ void CDlgTwilight::OnOK()
         m_pChannel->Exec(L"SkyLight.LightPollution.Visible = FALSE");
     }
     m_pChannel->Exec(L"Show Stellar");
-    CZenDialog::OnOK();
+    EndDialog(IDOK);
 }

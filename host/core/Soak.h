@@ -23,8 +23,11 @@ struct SoakResult {
     long gdiGrowth = 0;   // from the cycles up to kBaselineCycle to the last cycles, least counts
     long userGrowth = 0;
     double msPerCycle = 0.0;
+    long gdiLateGrowth = 0;   // the same from the cycles up to N / 2 to the last cycles
+    long userLateGrowth = 0;
     bool Grew() const { return gdiGrowth > 0 || userGrowth > 0; }
-    std::wstring Line() const;  // "soak CDlgName cycles=N gdi=+G user=+U ms=T"
+    // "soak CDlgName cycles=N gdi=+G user=+U ms=T late-gdi=+G2 late-user=+U2"
+    std::wstring Line() const;
 };
 
 // The cycle after which the baseline is taken (fewer cycles: the first one).

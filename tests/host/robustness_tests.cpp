@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cwctype>
@@ -123,35 +125,119 @@ TEST(HostileHost, JournalShowsTheHostileAnswersAndStillRecordsStatements)
     EXPECT_EQ(run.Statements().back(), L"Show Stellar");
 }
 
-// A dialog that leaks one brush and one window every time it runs.
-INT_PTR RunLeakyTwilight(kivhost::HostSession& session)
+// Stand-ins for dialogs, each the sky light dialog plus what it does to the process's objects.
+int g_cycle = 0;
+std::vector<HGDIOBJ> g_held;
+
+INT_PTR RunWellBehaved(kivhost::HostSession& session)
 {
-    ::CreateSolidBrush(RGB(1, 2, 3));
-    ::CreateWindowExW(0, L"STATIC", L"leak", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     return kivhost::FindDialog(L"CDlgTwilight")->run(session);
 }
 
-TEST(SoakMeter, ReportsOneObjectOfEachKindPerLeakyCycle)
+// Leaks one brush and one window every time it runs.
+INT_PTR RunLeaky(kivhost::HostSession& session)
 {
-    kivhost::HostSession session;
-    std::vector<std::wstring> problems;
-    session.LoadBundledSky(problems);
-    const kivhost::DialogEntry leaky{L"CDlgLeaky", 0, &RunLeakyTwilight};
-    const auto result = kivhost::Soak(session, leaky, 25);
-    EXPECT_EQ(result.gdiGrowth, 25 - kivhost::kBaselineCycle);
-    EXPECT_EQ(result.userGrowth, 25 - kivhost::kBaselineCycle);
-    EXPECT_TRUE(result.Grew());
-    EXPECT_EQ(result.Line().rfind(L"soak CDlgLeaky cycles=25 gdi=+15 user=+15 ms=", 0), 0u) << Narrow(result.Line());
+    ::CreateSolidBrush(RGB(1, 2, 3));
+    ::CreateWindowExW(0, L"STATIC", L"leak", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    return RunWellBehaved(session);
 }
 
-TEST(SoakMeter, FindsNoGrowthInAWellBehavedDialog)
+// Keeps one more brush each cycle until it holds 15, as a cache that fills up does.
+INT_PTR RunFillingCache(kivhost::HostSession& session)
 {
+    if (g_held.size() < 15)
+        g_held.push_back(::CreateSolidBrush(RGB(4, 5, 6)));
+    return RunWellBehaved(session);
+}
+
+// Holds four more device contexts at once every cycle, up to 60, as a dialog with ever more
+// windows painted together would: the window manager's cache of them would grow to match.
+INT_PTR RunPaintingMoreAtOnce(kivhost::HostSession& session)
+{
+    const int wanted = std::min(++g_cycle * 4, 60);
+    const HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 8, 8, nullptr, nullptr, nullptr, nullptr);
+    std::vector<HDC> taken;
+    for (int i = 0; i < wanted; ++i)
+        taken.push_back(::GetDCEx(window, nullptr, DCX_CACHE));
+    for (const HDC dc : taken)
+        ::ReleaseDC(window, dc);
+    ::DestroyWindow(window);
+    return RunWellBehaved(session);
+}
+
+// Draws, once, every part of two control classes that no dialog uses, as a dialog showing a look
+// for the first time after the first count would: the visual style keeps their pictures.
+INT_PTR RunDrawingNewParts(kivhost::HostSession& session)
+{
+    if (++g_cycle == 15) {
+        const HDC screen = ::GetDC(nullptr);
+        const HDC memory = ::CreateCompatibleDC(screen);
+        const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 32, 32);
+        const HGDIOBJ old = ::SelectObject(memory, bitmap);
+        const RECT area{0, 0, 32, 32};
+        for (const wchar_t* const name : {L"PROGRESS", L"TREEVIEW"}) {
+            const HTHEME theme = ::OpenThemeData(nullptr, name);
+            for (int part = 0; theme && part <= 12; ++part) {
+                for (int state = 0; state <= 8; ++state)
+                    ::DrawThemeBackground(theme, memory, part, state, &area, nullptr);
+            }
+            if (theme)
+                ::CloseThemeData(theme);
+        }
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::ReleaseDC(nullptr, screen);
+    }
+    return RunWellBehaved(session);
+}
+
+struct SoakCase {
+    const char* name;
+    INT_PTR (*run)(kivhost::HostSession&);
+    long gdi;      // growth from cycle 10 to the end
+    long lateGdi;  // growth from the middle cycle to the end
+    long user;
+};
+
+void PrintTo(const SoakCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SoakMeter : public testing::TestWithParam<SoakCase> {};
+
+// Over 40 cycles a leak of one object a cycle reads 30, and 20 from the middle on; a cache that
+// has filled reads nothing from the middle on.
+TEST_P(SoakMeter, TellsALeakFromACacheThatFills)
+{
+    const SoakCase& c = GetParam();
+    g_cycle = 0;
     kivhost::HostSession session;
     std::vector<std::wstring> problems;
     session.LoadBundledSky(problems);
-    const auto result = kivhost::Soak(session, *kivhost::FindDialog(L"CDlgTwilight"), 25);
-    EXPECT_EQ(result.gdiGrowth, 0);
-    EXPECT_EQ(result.userGrowth, 0);
+    const kivhost::DialogEntry entry{L"CDlgStandIn", 0, c.run};
+    const auto result = kivhost::Soak(session, entry, 40);
+    for (const HGDIOBJ object : g_held)
+        ::DeleteObject(object);
+    g_held.clear();
+    EXPECT_EQ(result.gdiGrowth, c.gdi);
+    EXPECT_EQ(result.gdiLateGrowth, c.lateGdi);
+    EXPECT_EQ(result.userGrowth, c.user);
+    EXPECT_EQ(result.Grew(), c.gdi > 0 || c.user > 0);
+    const std::wstring line = L"soak CDlgStandIn cycles=40 gdi=+" + std::to_wstring(c.gdi) + L" user=+" +
+                              std::to_wstring(c.user) + L" ms=";
+    EXPECT_EQ(result.Line().rfind(line, 0), 0u) << Narrow(result.Line());
+    EXPECT_NE(result.Line().find(L" late-gdi=+" + std::to_wstring(c.lateGdi) + L" late-user="), std::wstring::npos)
+        << Narrow(result.Line());
 }
+
+INSTANTIATE_TEST_SUITE_P(StandIns, SoakMeter,
+                         testing::Values(SoakCase{"WellBehaved", &RunWellBehaved, 0, 0, 0},
+                                         SoakCase{"Leaky", &RunLeaky, 30, 20, 30},
+                                         SoakCase{"FillingCache", &RunFillingCache, 7, 0, 0},
+                                         SoakCase{"PaintingMoreAtOnce", &RunPaintingMoreAtOnce, 0, 0, 0},
+                                         SoakCase{"DrawingNewParts", &RunDrawingNewParts, 0, 0, 0}),
+                         [](const testing::TestParamInfo<SoakCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
