@@ -63,3 +63,9 @@
 #define IDS_SPCRAFT_NO_DAYS                 14441
 #define IDS_SPCRAFT_DATE_FORMAT             14442
 #define IDS_SPCRAFT_DAYS_UNIT               14443
+
+// The marks as a screen reader reads them.
+#define IDS_MARK_ON                         14450
+#define IDS_MARK_OFF                        14451
+#define IDS_MARK_JAPANESE                   14452
+#define IDS_MARK_ENGLISH                    14453

@@ -5,15 +5,83 @@
 //
 //   Record          the record type;  kColumns  the five columns, left to right
 //   kListID         the id under which the owner holds the list
+//   kLabelID        the owner's control whose caption names the list
 //   kWidenRadioKeys a key repaints the two radio slots as one span
 //   SolarView()     whether columns marked bSolarOnly take presses
 #pragma once
 
 #include "dialogs/meteor_spacecraft/CheckRecords.h"
+#include "platform/afx/Accessible.h"
 #include "platform/afx/Controls.h"
 #include "framework/kivcst/ZenScroll.h"
 
 #include <iterator>
+
+// A mark list as a screen reader reads it: named by its label, a row per record named by the
+// record's text and described by its marks, each by its column heading and on or off, a chosen
+// radio mark by the word it stands for ("表示 オン, 放射点 オフ, 名称 オフ, 日本語").
+template <class TList>
+class CMarkListAccessible : public CAccessibleControl {
+public:
+    explicit CMarkListAccessible(const TList& list) : CAccessibleControl(list.m_hWnd), m_list(list) {}
+
+protected:
+    long Rows() const override { return m_list.GetCount(); }
+    bool Name(long nChild, CString& strName) const override
+    {
+        if (nChild == 0) {
+            CWnd* label = m_list.m_pParentDlg ? m_list.m_pParentDlg->GetDlgItem(TList::kLabelID) : nullptr;
+            if (!label)
+                return false;
+            strName = AfxAccessibleCaption(label->GetWindowText());
+            return true;
+        }
+        const auto* record = m_list.RecordOfRow(static_cast<int>(nChild - 1));
+        if (!record)
+            return false;
+        strName = record->m_strName;
+        return true;
+    }
+    bool Description(long nChild, CString& strDescription) const override
+    {
+        const auto* record = nChild > 0 ? m_list.RecordOfRow(static_cast<int>(nChild - 1)) : nullptr;
+        if (!record || !m_list.m_pParentDlg)
+            return false;
+        CString on, off;
+        on.LoadString(IDS_MARK_ON);
+        off.LoadString(IDS_MARK_OFF);
+        strDescription.Empty();
+        for (const auto& column : TList::kColumns) {
+            const BOOL shown = column.pfnShown(*record);
+            CString part;
+            if (column.nIDSpoken) {
+                if (!shown)
+                    continue;
+                part.LoadString(column.nIDSpoken);
+            } else {
+                CWnd* heading = m_list.m_pParentDlg->GetDlgItem(static_cast<int>(column.nHeaderID));
+                part = (heading ? heading->GetWindowText() : CString()) + L" " + (shown ? on : off);
+            }
+            strDescription += (strDescription.IsEmpty() ? L"" : L", ") + part;
+        }
+        return true;
+    }
+    bool Role(long nChild, long& nRole) const override
+    {
+        nRole = nChild == 0 ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
+        return true;
+    }
+    bool State(long nChild, long& nState) const override
+    {
+        if (nChild == 0)
+            return false;
+        nState = RowState(static_cast<int>(nChild - 1));
+        return true;
+    }
+
+private:
+    const TList& m_list;
+};
 
 template <class TDerived, class TRecord>
 class CCheckColumnListBox : public CListBox {
@@ -95,6 +163,7 @@ protected:
             MapMouse<&CCheckColumnListBox::OnLButtonDown>(WM_LBUTTONDOWN),
             MapMouse<&CCheckColumnListBox::OnLButtonDblClk>(WM_LBUTTONDBLCLK),
             MapKey<&CCheckColumnListBox::OnKeyDown>(WM_KEYDOWN),
+            MapMessage<&CCheckColumnListBox::OnGetObject>(WM_GETOBJECT),
         };
         static const AFX_MSGMAP map{CListBox::GetMessageMap(), entries, std::size(entries)};
         return &map;
@@ -149,6 +218,11 @@ protected:
             return;
         }
         DefWindowProc(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
+    }
+
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam)
+    {
+        return CAccessibleControl::AnswerGetObject(new CMarkListAccessible<TDerived>(Self()), wParam, lParam);
     }
 
 private:

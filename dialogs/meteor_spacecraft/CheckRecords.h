@@ -4,6 +4,7 @@
 #include "platform/afx/Array.h"
 #include "platform/afx/CString.h"
 #include "framework/module/ModuleExport.h"
+#include "resources/ids_meteor_spacecraft.h"
 
 // One meteor swarm. Its host key is "Meteor.Swarm." followed by its English name.
 class KIVD04_API CCheckMeteorSwarm {
@@ -49,6 +50,9 @@ struct CCheckColumn {
     // meteor view column, the solar-system projection for the trajectory column).
     BOOL (*pfnDisabled)(const TRecord& record, BOOL bViewFlag);
     void (*pfnApply)(TRecord& record, BOOL bSolar);
+    // For a screen reader: the word a chosen radio mark stands for (a string id); a check mark is
+    // read as its column heading and on or off instead.
+    UINT nIDSpoken = 0;
 };
 
 // The pair of radio columns that choose the language of a record's label (m_bJapanese), the same
@@ -68,6 +72,7 @@ private:
                 [](TRecord& r, BOOL) {
                     if (pfnLabelled(r))
                         r.m_bJapanese = bJapanese;
-                }};
+                },
+                bJapanese ? IDS_MARK_JAPANESE : IDS_MARK_ENGLISH};
     }
 };

@@ -31,6 +31,7 @@ const CCheckColumn<Swarm> kSwarmColumns[5] = {
 const CMeteorSwarmListBox::Column CMeteorSwarmListBox::kColumns[5] = {kSwarmColumns[0], kSwarmColumns[1], kSwarmColumns[2],
                                                                      kSwarmColumns[3], kSwarmColumns[4]};
 const int CMeteorSwarmListBox::kListID = IDC_METEOR_LIST_SWARM;
+const int CMeteorSwarmListBox::kLabelID = IDC_METEOR_GRP_SWARM;
 
 CMeteorSwarmListBox::CMeteorSwarmListBox()
 {

@@ -10,6 +10,7 @@ public:
 
     static const Column kColumns[5];
     static const int kListID;
+    static const int kLabelID;
     static constexpr BOOL kWidenRadioKeys = FALSE;
     // The meteor list has no column bound to the projection.
     BOOL SolarView() const { return TRUE; }

@@ -33,6 +33,7 @@ const CCheckColumn<Craft> kCraftColumns[5] = {
 const CSpacecraftListBox::Column CSpacecraftListBox::kColumns[5] = {kCraftColumns[0], kCraftColumns[1], kCraftColumns[2],
                                                                    kCraftColumns[3], kCraftColumns[4]};
 const int CSpacecraftListBox::kListID = IDC_SPCRAFT_LIST_SPCRAFT;
+const int CSpacecraftListBox::kLabelID = IDC_SPCRAFT_STC_LIST;
 
 CSpacecraftListBox::CSpacecraftListBox() = default;
 

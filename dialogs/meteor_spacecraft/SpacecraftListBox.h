@@ -13,6 +13,7 @@ public:
 
     static const Column kColumns[5];
     static const int kListID;
+    static const int kLabelID;
     static constexpr BOOL kWidenRadioKeys = TRUE;
     BOOL SolarView() const { return m_bSolar; }
 

@@ -52,6 +52,52 @@ INSTANTIATE_TEST_SUITE_P(
                     ButtonCase{"Button", L"CDlgGrid", {}, 1192, L"push button", L"色・フォント(C)...", false}),
     [](const testing::TestParamInfo<ButtonCase>& info) { return info.param.name; });
 
+struct MarkRowCase {
+    const char* name;
+    std::wstring dialog;
+    int list;
+    std::vector<std::wstring> actions;  // marks toggled by the mouse and by keys before the list is read
+    long row;                           // 1-based, as the screen reader counts children
+    const wchar_t* label;
+    const wchar_t* object;
+    const wchar_t* description;
+};
+
+class MarkListAccessibility : public testing::TestWithParam<MarkRowCase> {};
+
+// Each row reads its object and its marks, each by its column heading and state, after the marks
+// changed by a press or a key; the list reads its label.
+TEST_P(MarkListAccessibility, RowsReadTheirObjectAndMarks)
+{
+    const MarkRowCase& param = GetParam();
+    std::vector<std::wstring> actions = param.actions;
+    actions.push_back(L"acc " + std::to_wstring(param.list));
+    actions.push_back(L"cancel");
+    const auto run = kivtest::Run({param.dialog, "", true, {}, actions});
+    EXPECT_EQ(run.driverFailures, 0);
+    const auto read = run.Accessible(param.list);
+    ASSERT_GT(read.size(), static_cast<size_t>(param.row));
+    EXPECT_EQ(read[0].role, L"list");
+    EXPECT_EQ(read[0].name, param.label);
+    EXPECT_EQ(read[param.row].role, L"list item");
+    EXPECT_EQ(read[param.row].name, param.object);
+    EXPECT_EQ(read[param.row].description, param.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, MarkListAccessibility,
+    testing::Values(
+        MarkRowCase{"MeteorAsOpened", L"CDlgMeteor", 1508, {}, 2, L"群流星(W)：", L"Daytime Arietids",
+                    L"表示 オン, 放射点 オン, 名称 オン, 日本語"},
+        MarkRowCase{"MeteorEnglishByMouseRadiantByKey", L"CDlgMeteor", 1508,
+                    {L"mark 1508 1 1545", L"select 1508 1", L"key 1508 R"}, 2, L"群流星(W)：", L"Daytime Arietids",
+                    L"表示 オン, 放射点 オフ, 名称 オン, 英語"},
+        MarkRowCase{"SpacecraftNameByKey", L"CDlgSpacecraft", 1537, {L"key 1537 N"}, 1, L"探査機(S)：", L"ボイジャー1号",
+                    L"表示 オン, 名称 オフ, 日本語, 経路 オフ"},
+        MarkRowCase{"SpacecraftViewByMouse", L"CDlgSpacecraft", 1537, {L"mark 1537 1 1101"}, 2, L"探査機(S)：",
+                    L"ボイジャー2号", L"表示 オフ, 名称 オン, 日本語, 経路 オフ"}),
+    [](const testing::TestParamInfo<MarkRowCase>& info) { return info.param.name; });
+
 // The check list of additional data files: a row per entry, named by it, checked when ticked.
 TEST(CheckListAccessibility, EachEntryReadsItsNameAndTick)
 {
