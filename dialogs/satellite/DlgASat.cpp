@@ -52,12 +52,14 @@ int CompareLabels(const std::wstring& a, const std::wstring& b)
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-// The first 16 code units of a label, folded, in words that compare as the units do; a shorter
-// label is padded with zeros, which only the whole label can tell from a real zero.
-std::array<std::uint64_t, 4> LabelHead(const std::wstring& label)
+// The first 32 code units of a label, folded, in words that compare as the units do; a shorter
+// label is padded with zeros, which only the whole label can tell from a real zero. Labels are
+// padded to the list's width, so 32 units tell almost every pair apart without reading the
+// labels themselves, which lie all over memory.
+std::array<std::uint64_t, 8> LabelHead(const std::wstring& label)
 {
-    std::array<std::uint64_t, 4> head{};
-    for (size_t i = 0; i < 16 && i < label.size(); ++i)
+    std::array<std::uint64_t, 8> head{};
+    for (size_t i = 0; i < 32 && i < label.size(); ++i)
         head[i / 4] |= static_cast<std::uint64_t>(AsciiUpper(label[i])) << (16 * (3 - i % 4));
     return head;
 }

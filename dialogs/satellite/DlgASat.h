@@ -42,7 +42,7 @@ private:
     // where the label holds more than ASCII). The label's first code units, folded, four to a
     // word, decide most comparisons without a look at the label itself.
     struct SortKey {
-        std::array<std::uint64_t, 4> head;
+        std::array<std::uint64_t, 8> head;
         const std::wstring* label;
         int number;
         int row;
