@@ -1,12 +1,16 @@
 // The satellite dialog at catalogue scale: opening, the major limit on and off, and a search
-// that finds nothing, each over a floor of the host queries and list operations it cannot do
+// that finds nothing, each over a floor of the host queries and list work it cannot do
 // without, measured in the same process. The sky holds the reference satellites extended with
 // synthetic ones to N; the dialog runs in-process against the host's engine, channel and
 // journal as kivhost.exe sets them up, driven by the host's driver.
 //
-// Prints "sat_bench N=41325", then "<figure> <t> s floor <f> s ratio <t/f>" per figure; each
-// time and each floor is the best of three runs.
+// Runs the real catalogue's size N and four times it (the synthetic satellites numbered apart
+// from the reference ones). Prints "sat_bench N=41325", then "<figure> <t> s floor <f> s ratio
+// <t/f>" per figure, the same for 4N, then "growth <figure> G" with G the time at 4N over the
+// time at N: 4 is linear. Each time and each floor is the best of five runs (the machine is
+// shared).
 #include "dialogs/satellite/DlgASat.h"
+#include "dialogs/satellite/SatelliteList.h"
 #include "dialogs/satellite/SatelliteRules.h"
 #include "framework/kivreg/Registry.h"
 #include "host/core/Driver.h"
@@ -18,9 +22,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 using Clock = std::chrono::steady_clock;
@@ -28,7 +34,8 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 constexpr size_t kSatellites = 41325;
-constexpr int kRuns = 3;
+constexpr size_t kGrowthFactor = 4;
+constexpr int kRuns = 5;
 constexpr UINT kMajorId = 1508;
 constexpr UINT kSearchForwardId = 1713;
 constexpr wchar_t kMissingText[] = L"QZQZ NO SUCH SATELLITE";
@@ -156,6 +163,9 @@ private:
     kivhost::Journal& m_journal;
 };
 
+// Called when the journal shows a message box.
+std::function<void()> g_onMessageBox;
+
 Figures RunDialogOnce(kivhost::HostSession& session)
 {
     CRegistry::Write(kSection, L"LimitToMajorObjects", 0, 0);
@@ -170,10 +180,7 @@ Figures RunDialogOnce(kivhost::HostSession& session)
     }
     // The search ends where its message box is about to be shown.
     Clock::time_point messageShown{};
-    session.GetJournal().SetListener([&messageShown](const std::wstring& line) {
-        if (line.rfind(L"! ", 0) == 0)
-            messageShown = Clock::now();
-    });
+    g_onMessageBox = [&messageShown] { messageShown = Clock::now(); };
     Figures figures;
     {
         kivhost::Driver driver(session.GetJournal(), actions, L"");
@@ -185,39 +192,39 @@ Figures RunDialogOnce(kivhost::HostSession& session)
         figures.majorOff = dialog.m_majorOff;
         figures.searchMiss = Seconds(messageShown - dialog.m_searchStart);
     }
-    session.GetJournal().SetListener(nullptr);
+    g_onMessageBox = nullptr;
     session.GetJournal().Clear();
     return figures;
 }
 
-// The floors: the same query texts through the same channel, and the same list operations on a
-// list view of the same styles, with every answer and every sort key known in advance.
+// The floors: the same query texts through the same channel, and a list of the same styles
+// given the same rows, with every answer and the list's order known in advance: the rows are
+// made in that order, so no sort is needed.
 class Floor {
 public:
     Floor(kivhost::HostSession& session, const std::vector<Sat>& sats) : m_session(session), m_sats(sats)
     {
-        // Sort keys: the rank of each satellite in the dialog's order.
-        std::vector<size_t> order(sats.size());
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
         std::vector<CString> labels;
         for (const Sat& s : sats)
             labels.push_back(SatelliteLabel(CString(kivhost::FromUtf8(s.tleName)), std::to_wstring(s.number)));
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        m_order.resize(sats.size());
+        for (size_t i = 0; i < m_order.size(); ++i)
+            m_order[i] = i;
+        std::stable_sort(m_order.begin(), m_order.end(), [&](size_t a, size_t b) {
             if (sats[b].number == 25544)
                 return false;
             if (sats[a].number == 25544)
                 return true;
             return labels[a].CompareNoCase(labels[b]) < 0;
         });
-        m_order = order;
-        m_rank.resize(sats.size());
-        for (size_t r = 0; r < order.size(); ++r)
-            m_rank[order[r]] = static_cast<LPARAM>(r);
         for (size_t i = 0; i < sats.size(); ++i) {
-            m_labels.push_back(labels[i]);
-            m_local.push_back(kivhost::FromUtf8(sats[i].localName));
-            m_type.push_back(kivhost::FromUtf8(sats[i].type));
+            CSatelliteList::Row row;
+            row.number = sats[i].number;
+            row.checked = sats[i].visible;
+            row.label = labels[i];
+            row.localName = kivhost::FromUtf8(sats[i].localName);
+            row.type = kivhost::FromUtf8(sats[i].type);
+            m_rows.push_back(row);
         }
     }
 
@@ -234,8 +241,7 @@ public:
             Ask(L"? ArtificialSatellite.%d.LocalName", n);
             Ask(L"? ArtificialSatellite.%d.Type", n);
         }
-        Fill(list);
-        Sort(list);
+        Show(list, [](const Sat&) { return true; });
         const double seconds = Seconds(Clock::now() - start);
         Done(list);
         return seconds;
@@ -244,21 +250,13 @@ public:
     double MajorOn()
     {
         HWND list = MakeList();
-        Fill(list);
-        Sort(list);
-        std::vector<int> leaving;
-        for (int row = 0; row < ListView_GetItemCount(list); ++row) {
-            if (m_sats[Index(list, row)].localName.empty())
-                leaving.push_back(row);
-        }
+        Show(list, [](const Sat&) { return true; });
         const Clock::time_point start = Clock::now();
         for (size_t i = 0; i < m_sats.size(); ++i) {
             Ask(L"? ArtificialSatellite.No%d.Number", static_cast<int>(i) + 1);
             Ask(L"? ArtificialSatellite.%d.LocalName", m_sats[i].number);
         }
-        for (auto row = leaving.rbegin(); row != leaving.rend(); ++row)
-            ListView_DeleteItem(list, *row);
-        Sort(list);
+        Show(list, [](const Sat& s) { return !s.localName.empty(); });
         const double seconds = Seconds(Clock::now() - start);
         Done(list);
         return seconds;
@@ -267,11 +265,7 @@ public:
     double MajorOff()
     {
         HWND list = MakeList();
-        for (size_t i = 0; i < m_sats.size(); ++i) {
-            if (!m_sats[i].localName.empty())
-                Insert(list, ListView_GetItemCount(list), i);
-        }
-        Sort(list);
+        Show(list, [](const Sat& s) { return !s.localName.empty(); });
         const Clock::time_point start = Clock::now();
         for (size_t i = 0; i < m_sats.size(); ++i) {
             const int p = static_cast<int>(i) + 1;
@@ -285,9 +279,8 @@ public:
             Ask(L"? ArtificialSatellite.No%d.Number", p);
             Ask(L"? ArtificialSatellite.%d.LocalName", n);
             Ask(L"? ArtificialSatellite.%d.Type", n);
-            Insert(list, static_cast<int>(i), i);
         }
-        Sort(list);
+        Show(list, [](const Sat&) { return true; });
         const double seconds = Seconds(Clock::now() - start);
         Done(list);
         return seconds;
@@ -317,9 +310,11 @@ private:
     HWND MakeList()
     {
         const HWND list = ::CreateWindowExW(0, WC_LISTVIEWW, L"",
-                                            WS_CHILD | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                                            WS_CHILD | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                                                LVS_NOSORTHEADER,
                                             0, 0, 700, 300, m_session.Window().m_hWnd, nullptr, nullptr, nullptr);
         ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+        ListView_SetCallbackMask(list, LVIS_STATEIMAGEMASK);
         for (int column = 0; column < 4; ++column) {
             LVCOLUMNW c{};
             c.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -327,61 +322,35 @@ private:
             c.pszText = const_cast<wchar_t*>(L"");
             ListView_InsertColumn(list, column, &c);
         }
-        ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
         return list;
     }
 
-    void Fill(HWND list)
+    // The rows that pass, in the list's order, become the list.
+    template <class TKeep>
+    void Show(HWND list, TKeep keep)
     {
-        for (size_t i = 0; i < m_sats.size(); ++i)
-            Insert(list, static_cast<int>(i), i);
-    }
-
-    void Insert(HWND list, int at, size_t i)
-    {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = at;
-        item.pszText = const_cast<wchar_t*>(L"");
-        item.lParam = static_cast<LPARAM>(i);
-        const int row = ListView_InsertItem(list, &item);
-        if (m_sats[i].visible)
-            ListView_SetCheckState(list, row, TRUE);
-        ListView_SetItemText(list, row, 1, const_cast<wchar_t*>(m_labels[i].GetString()));
-        ListView_SetItemText(list, row, 2, const_cast<wchar_t*>(m_local[i].c_str()));
-        ListView_SetItemText(list, row, 3, const_cast<wchar_t*>(m_type[i].c_str()));
-    }
-
-    static int CALLBACK ByRank(LPARAM a, LPARAM b, LPARAM floor)
-    {
-        const auto& rank = reinterpret_cast<const Floor*>(floor)->m_rank;
-        return rank[static_cast<size_t>(a)] < rank[static_cast<size_t>(b)] ? -1 : 1;
-    }
-
-    void Sort(HWND list) { ::SendMessageW(list, LVM_SORTITEMS, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&ByRank)); }
-
-    static size_t Index(HWND list, int row)
-    {
-        LVITEMW item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        ListView_GetItem(list, &item);
-        return static_cast<size_t>(item.lParam);
+        std::vector<CSatelliteList::Row> rows;
+        rows.reserve(m_order.size());
+        for (const size_t i : m_order) {
+            if (keep(m_sats[i]))
+                rows.push_back(m_rows[i]);
+        }
+        m_shown = std::move(rows);
+        ListView_SetItemCountEx(list, static_cast<int>(m_shown.size()), 0);
     }
 
     void Done(HWND list)
     {
         ::DestroyWindow(list);
+        m_shown.clear();
         m_session.GetJournal().Clear();
     }
 
     kivhost::HostSession& m_session;
     const std::vector<Sat>& m_sats;
     std::vector<size_t> m_order;  // the satellites in the dialog's list order
-    std::vector<LPARAM> m_rank;
-    std::vector<CString> m_labels;
-    std::vector<std::wstring> m_local;
-    std::vector<std::wstring> m_type;
+    std::vector<CSatelliteList::Row> m_rows;
+    std::vector<CSatelliteList::Row> m_shown;
 };
 
 // The bench opens the dialog with the settings it needs; what the store held is put back.
@@ -408,10 +377,63 @@ private:
     bool m_found[6] = {};
 };
 
-void Print(const char* name, double t, double floor)
+void PrintFigure(const char* name, double t, double floor)
 {
     std::printf("%s %.3f s floor %.3f s ratio %.2f\n", name, t, floor, t / floor);
 }
+
+// One sky of these satellites with its own host session, and the best figures taken on it.
+class Sky {
+public:
+    explicit Sky(const std::vector<Sat>& sats) : m_count(sats.size())
+    {
+        std::vector<std::wstring> problems;
+        if (!m_session.LoadStateText(StateOf(sats), problems) || !problems.empty()) {
+            std::fprintf(stderr, "the sky cannot be loaded (%zu problems)\n", problems.size());
+            std::exit(1);
+        }
+        // As kivhost.exe runs a dialog from its command line with a journal file: every line is
+        // made, none is kept in memory. The dialog and the floors alike pay for the lines.
+        m_session.GetJournal().KeepLines(false);
+        m_session.GetJournal().SetListener([](const std::wstring& line) {
+            if (g_onMessageBox && line.rfind(L"! ", 0) == 0)
+                g_onMessageBox();
+        });
+        m_floor = std::make_unique<Floor>(m_session, sats);
+    }
+
+    void RunOnce()
+    {
+        const Figures f = RunDialogOnce(m_session);
+        m_best.open = std::min(m_best.open, f.open);
+        m_best.majorOn = std::min(m_best.majorOn, f.majorOn);
+        m_best.majorOff = std::min(m_best.majorOff, f.majorOff);
+        m_best.searchMiss = std::min(m_best.searchMiss, f.searchMiss);
+        m_floors.open = std::min(m_floors.open, m_floor->Open());
+        m_floors.majorOn = std::min(m_floors.majorOn, m_floor->MajorOn());
+        m_floors.majorOff = std::min(m_floors.majorOff, m_floor->MajorOff());
+        m_floors.searchMiss = std::min(m_floors.searchMiss, m_floor->SearchMiss());
+    }
+
+    void Print() const
+    {
+        std::printf("sat_bench N=%zu\n", m_count);
+        PrintFigure("open", m_best.open, m_floors.open);
+        PrintFigure("major-on", m_best.majorOn, m_floors.majorOn);
+        PrintFigure("major-off", m_best.majorOff, m_floors.majorOff);
+        PrintFigure("search-miss", m_best.searchMiss, m_floors.searchMiss);
+        std::fflush(stdout);
+    }
+
+    const Figures& Best() const { return m_best; }
+
+private:
+    size_t m_count;
+    kivhost::HostSession m_session;
+    std::unique_ptr<Floor> m_floor;
+    Figures m_best{1e9, 1e9, 1e9, 1e9};
+    Figures m_floors{1e9, 1e9, 1e9, 1e9};
+};
 
 }  // namespace
 
@@ -422,34 +444,23 @@ int main()
         std::fprintf(stderr, "the reference satellites cannot be read from %s\n", KIV_SATELLITES_TSV);
         return 1;
     }
-    ExtendTo(sats, kSatellites);
-    std::printf("sat_bench N=%zu\n", sats.size());
-    std::fflush(stdout);
-
-    kivhost::HostSession session;
-    std::vector<std::wstring> problems;
-    if (!session.LoadStateText(StateOf(sats), problems) || !problems.empty()) {
-        std::fprintf(stderr, "the sky cannot be loaded (%zu problems)\n", problems.size());
-        return 1;
-    }
     const SavedSettings saved;
-    Floor floor(session, sats);
-    Figures best{1e9, 1e9, 1e9, 1e9};
-    Figures floors{1e9, 1e9, 1e9, 1e9};
+    std::vector<Sat> larger = sats;
+    ExtendTo(sats, kSatellites);
+    // The same synthetic satellites first, and more of them.
+    ExtendTo(larger, kSatellites * kGrowthFactor);
+    Sky small(sats);
+    Sky large(larger);
+    // The two sizes take turns, so that a busy spell of the machine falls on both.
     for (int run = 0; run < kRuns; ++run) {
-        const Figures f = RunDialogOnce(session);
-        best.open = std::min(best.open, f.open);
-        best.majorOn = std::min(best.majorOn, f.majorOn);
-        best.majorOff = std::min(best.majorOff, f.majorOff);
-        best.searchMiss = std::min(best.searchMiss, f.searchMiss);
-        floors.open = std::min(floors.open, floor.Open());
-        floors.majorOn = std::min(floors.majorOn, floor.MajorOn());
-        floors.majorOff = std::min(floors.majorOff, floor.MajorOff());
-        floors.searchMiss = std::min(floors.searchMiss, floor.SearchMiss());
+        small.RunOnce();
+        large.RunOnce();
     }
-    Print("open", best.open, floors.open);
-    Print("major-on", best.majorOn, floors.majorOn);
-    Print("major-off", best.majorOff, floors.majorOff);
-    Print("search-miss", best.searchMiss, floors.searchMiss);
+    small.Print();
+    large.Print();
+    std::printf("growth open %.2f\n", large.Best().open / small.Best().open);
+    std::printf("growth major-on %.2f\n", large.Best().majorOn / small.Best().majorOn);
+    std::printf("growth major-off %.2f\n", large.Best().majorOff / small.Best().majorOff);
+    std::printf("growth search-miss %.2f\n", large.Best().searchMiss / small.Best().searchMiss);
     return 0;
 }

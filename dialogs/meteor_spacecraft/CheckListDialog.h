@@ -5,6 +5,7 @@
 
 #include "platform/afx/Array.h"
 #include "framework/kivcst/ZenDialog.h"
+#include "framework/module/ListCeilings.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -15,10 +16,6 @@ template <class TList>
 class CCheckListDialog : public CZenDialog {
 public:
     using Record = typename TList::Record;
-
-    // More objects than any sky holds; a larger count from the host is read as this many, so that
-    // an absurd answer cannot exhaust memory or keep the dialog filling its list for hours.
-    static constexpr int kMaxRecords = 1000;
 
 protected:
     // nIDSection names the dialog's settings section, nIDColorKey the key of its colour button.
@@ -187,19 +184,30 @@ protected:
         bJapanese = !english;
     }
 
+    // One statement of OK's command text: the key, then the rest ending in ";". OK writes several
+    // for every object of the list, so they are joined rather than formatted; the key ends at a
+    // NUL, as a formatted "%s" would.
+    static void AppendStatement(CString& strCommand, const CString& strKey, const wchar_t* lpszRest)
+    {
+        strCommand += strKey.GetString();
+        strCommand += lpszRest;
+    }
+
     // The statements that set the label keys under strPrefix, for OK's command text.
     static void AppendNameStatements(CString& strCommand, const CString& strPrefix, BOOL bName, BOOL bJapanese)
     {
-        const wchar_t* p = strPrefix;
         if (!bName) {
-            strCommand.AppendFormat(L"%s.Name.Visible = False;%s.JapaneseName.Visible = False;%s.EnglishName.Visible = False;",
-                                    p, p, p);
+            AppendStatement(strCommand, strPrefix, L".Name.Visible = False;");
+            AppendStatement(strCommand, strPrefix, L".JapaneseName.Visible = False;");
+            AppendStatement(strCommand, strPrefix, L".EnglishName.Visible = False;");
         } else if (bJapanese) {
-            strCommand.AppendFormat(L"%s.Name.Visible = True;", p);
-            strCommand.AppendFormat(L"%s.JapaneseName.Visible = True;%s.EnglishName.Visible = False;", p, p);
+            AppendStatement(strCommand, strPrefix, L".Name.Visible = True;");
+            AppendStatement(strCommand, strPrefix, L".JapaneseName.Visible = True;");
+            AppendStatement(strCommand, strPrefix, L".EnglishName.Visible = False;");
         } else {
-            strCommand.AppendFormat(L"%s.Name.Visible = True;", p);
-            strCommand.AppendFormat(L"%s.EnglishName.Visible = True;%s.JapaneseName.Visible = False;", p, p);
+            AppendStatement(strCommand, strPrefix, L".Name.Visible = True;");
+            AppendStatement(strCommand, strPrefix, L".EnglishName.Visible = True;");
+            AppendStatement(strCommand, strPrefix, L".JapaneseName.Visible = False;");
         }
     }
 
@@ -212,20 +220,29 @@ protected:
         list.m_nBaseUnitX = LOWORD(::GetDialogBaseUnits());
     }
 
-    // Empties the list, asks for the number of objects, sizes the records to it and adds one row
-    // per record (its item data the record's index); readNames(record, n) asks for the names of
-    // object n (1-based) as the row is added. Returns the count.
+    // Empties the list, asks for the number of objects (read up to nCeiling, ListCeilings.h),
+    // sizes the records to it and adds one row per record (its item data the record's index);
+    // readNames(record, n) asks for the names of object n (1-based) as the row is added.
+    // Returns the count.
     template <class TReadNames>
-    int FillList(const wchar_t* lpszCountQuery, TReadNames readNames)
+    int FillList(const wchar_t* lpszCountQuery, int nCeiling, TReadNames readNames)
     {
         TList& list = CheckList();
         list.ResetContent();
-        const int count = std::clamp(AfxTextToInt(m_pChannel->Exec(lpszCountQuery)), 0, kMaxRecords);
+        const int count = ListCount(m_pChannel->Exec(lpszCountQuery), nCeiling);
         list.m_pItems->SetSize(count);
+        // No repaint or scroll-bar update until the last row is in.
+        list.SendMessage(WM_SETREDRAW, FALSE);
+        // The rows go straight to the list box's own procedure, the only one that handles
+        // LB_ADDSTRING: a message through the skin's subclass makes Wine ask its server for the
+        // subclass data, which for ten thousand rows took a second.
+        const WNDPROC listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(list.m_hWnd, GCLP_WNDPROC));
         for (int n = 1; n <= count; ++n) {
             readNames(list.m_pItems->ElementAt(n - 1), n);
-            list.SendMessage(LB_ADDSTRING, 0, n - 1);
+            ::CallWindowProcW(listProc, list.m_hWnd, LB_ADDSTRING, 0, n - 1);
         }
+        list.SendMessage(WM_SETREDRAW, TRUE);
+        list.Invalidate();
         return count;
     }
 

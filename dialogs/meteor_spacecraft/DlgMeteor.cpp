@@ -94,9 +94,9 @@ BOOL CDlgMeteor::OnInitDialog()
     CCheckListDialog::OnInitDialog();
     AttachControls();
     PrepareList(m_arSwarm);
-    m_nSwarmCount = FillList(L"? meteor.swarm.count", [this](CCheckMeteorSwarm& swarm, int n) {
-        swarm.m_strName = m_pChannel->ExecFormat(L"? meteor.swarm.no%d.name", n);
-        swarm.m_strEnglishName = m_pChannel->ExecFormat(L"? meteor.swarm.no%d.englishname", n);
+    m_nSwarmCount = FillList(L"? meteor.swarm.count", kMaxSwarms, [this](CCheckMeteorSwarm& swarm, int n) {
+        swarm.m_strName = ListText(m_pChannel->ExecFormat(L"? meteor.swarm.no%d.name", n));
+        swarm.m_strEnglishName = ListText(m_pChannel->ExecFormat(L"? meteor.swarm.no%d.englishname", n));
     });
 
     m_bScatterVisible = m_pChannel->Exec(L"? Meteor.Scatter.Visible") == L"TRUE";
@@ -178,11 +178,10 @@ void CDlgMeteor::OnOK()
     command += m_bScatterVisible ? L"Meteor.Scatter.Visible = True;" : L"Meteor.Scatter.Visible = False;";
     for (int i = 0; i < m_nSwarmCount; ++i) {
         const CCheckMeteorSwarm& swarm = m_arSwarm[i];
-        CString key;
-        key.Format(L"Meteor.Swarm.%s", swarm.m_strEnglishName.GetString());
-        command.AppendFormat(swarm.m_bVisible ? L"%s.Visible = True;" : L"%s.Visible = False;", key.GetString());
-        command.AppendFormat(swarm.m_bRadiant ? L"%s.Radiant.Visible = True;" : L"%s.Radiant.Visible = False;",
-                             key.GetString());
+        CString key(L"Meteor.Swarm.");
+        key += swarm.m_strEnglishName.GetString();
+        AppendStatement(command, key, swarm.m_bVisible ? L".Visible = True;" : L".Visible = False;");
+        AppendStatement(command, key, swarm.m_bRadiant ? L".Radiant.Visible = True;" : L".Radiant.Visible = False;");
         AppendNameStatements(command, key + L".Radiant", swarm.m_bRadiantName, swarm.m_bJapanese);
     }
     command.AppendFormat(L"Meteor.Multiplier = %.1f;", m_dMultiplier);

@@ -1,5 +1,7 @@
 #include "dialogs/meteor_spacecraft/DlgSpacecraft.h"
 
+#include <string>
+
 #include "framework/kivacl/Calendar.h"
 #include "resources/ids_meteor_spacecraft.h"
 
@@ -103,8 +105,8 @@ BOOL CDlgSpacecraft::OnInitDialog()
     m_lbSpacecraft.SetSolar(m_bSolar);
     m_lbSpacecraft.SetColorScheme(m_bSystemLook);
     m_lbSpacecraft.Attach(IDC_SPCRAFT_LIST_SPCRAFT, this);
-    m_nSpacecraftCount = FillList(L"? Solar.Spacecraft.Count", [this](CCheckSpacecraft& craft, int n) {
-        craft.m_strName = m_pChannel->ExecFormat(L"? Solar.Spacecraft.#%d.JapaneseName", n);
+    m_nSpacecraftCount = FillList(L"? Solar.Spacecraft.Count", kMaxSpacecraft, [this](CCheckSpacecraft& craft, int n) {
+        craft.m_strName = ListText(m_pChannel->ExecFormat(L"? Solar.Spacecraft.#%d.JapaneseName", n));
     });
     for (int n = 1; n <= m_nSpacecraftCount; ++n) {
         CCheckSpacecraft& craft = m_arSpacecraft[n - 1];
@@ -185,12 +187,11 @@ void CDlgSpacecraft::OnOK()
     CString command = L";";
     for (int i = 0; i < m_nSpacecraftCount; ++i) {
         const CCheckSpacecraft& craft = m_arSpacecraft[i];
-        CString key;
-        key.Format(L"Solar.Spacecraft.#%d", i + 1);
-        command.AppendFormat(craft.m_bVisible ? L"%s.Visible = True;" : L"%s.Visible = False;", key.GetString());
+        const CString key = L"Solar.Spacecraft.#" + CString(std::to_wstring(i + 1));
+        AppendStatement(command, key, craft.m_bVisible ? L".Visible = True;" : L".Visible = False;");
         AppendNameStatements(command, key, craft.m_bName, craft.m_bJapanese);
-        command.AppendFormat(craft.m_bTrajectory ? L"%s.Trajectory.Visible = True;" : L"%s.Trajectory.Visible = False;",
-                             key.GetString());
+        AppendStatement(command, key,
+                        craft.m_bTrajectory ? L".Trajectory.Visible = True;" : L".Trajectory.Visible = False;");
     }
     command += L"Show Sky;";
     m_pChannel->Exec(command);

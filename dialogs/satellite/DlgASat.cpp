@@ -3,6 +3,7 @@
 #include "dialogs/satellite/SatelliteRules.h"
 #include "platform/afx/ResourceChain.h"
 #include "framework/kivreg/Registry.h"
+#include "framework/module/ListCeilings.h"
 #include "resources/ids_satellite.h"
 
 #include <algorithm>
@@ -13,38 +14,54 @@
 namespace {
 
 // The station that the list always shows first.
-constexpr LPARAM kPinnedSatellite = 25544;
-// More positions than any catalogue of tracked objects holds: a larger count is a broken
-// answer, and asking the host for billions of rows would never end.
-constexpr int kMaxSatellites = 100000;
+constexpr int kPinnedSatellite = 25544;
 
 constexpr wchar_t kListFontFace[] = L"ＭＳ ゴシック";
 
-// Stops a list from painting while many rows come and go, and repaints it once afterwards.
-class CListRedrawOff {
-public:
-    explicit CListRedrawOff(CWnd& list) : m_list(list) { m_list.SendMessage(WM_SETREDRAW, FALSE); }
-    ~CListRedrawOff()
-    {
-        m_list.SendMessage(WM_SETREDRAW, TRUE);
-        m_list.Invalidate();
-    }
-    CListRedrawOff(const CListRedrawOff&) = delete;
-    CListRedrawOff& operator=(const CListRedrawOff&) = delete;
-
-private:
-    CWnd& m_list;
-};
-
-// A label in upper case as an ordinal comparison without regard to case sees it, so that
-// sorting compares code units only.
-std::wstring SortKeyOf(const CString& strLabel)
+// Labels are compared without regard to case: as code units after folding to upper case. Most
+// are plain ASCII, which folds while it is compared; any other label is folded once, by the
+// system, before the sort.
+bool IsAscii(const std::wstring& text)
 {
-    std::wstring key(static_cast<size_t>(strLabel.GetLength()), L'\0');
-    if (!key.empty() && ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, strLabel, strLabel.GetLength(),
-                                        key.data(), static_cast<int>(key.size()), nullptr, nullptr, 0) == 0)
-        key = strLabel.str();
-    return key;
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
+}
+
+std::wstring SystemUpper(const CString& strLabel)
+{
+    std::wstring upper(static_cast<size_t>(strLabel.GetLength()), L'\0');
+    if (!upper.empty() && ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, strLabel, strLabel.GetLength(),
+                                          upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0) == 0)
+        upper = strLabel.str();
+    return upper;
+}
+
+wchar_t AsciiUpper(wchar_t c)
+{
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+int CompareLabels(const std::wstring& a, const std::wstring& b)
+{
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const wchar_t x = AsciiUpper(a[i]);
+        const wchar_t y = AsciiUpper(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+// The first 32 code units of a label, folded, in words that compare as the units do; a shorter
+// label is padded with zeros, which only the whole label can tell from a real zero. Labels are
+// padded to the list's width, so 32 units tell almost every pair apart without reading the
+// labels themselves, which lie all over memory.
+std::array<std::uint64_t, 8> LabelHead(const std::wstring& label)
+{
+    std::array<std::uint64_t, 8> head{};
+    for (size_t i = 0; i < 32 && i < label.size(); ++i)
+        head[i / 4] |= static_cast<std::uint64_t>(AsciiUpper(label[i])) << (16 * (3 - i % 4));
+    return head;
 }
 
 // One statement of the OK sequence; these keys take capitalised booleans.
@@ -79,7 +96,7 @@ CDlgASat::CDlgASat(CCorZen* pChannel, CCorZen* pChannel2, CWnd* pParent)
 {
     m_bName = CorZenBool(L"? ArtificialSatellite.Name.Visible");
     m_bNumber = CorZenBool(L"? ArtificialSatellite.Number.Visible");
-    m_nCount = AfxTextToInt(m_pChannel->Exec(L"? ArtificialSatellite.Count"));
+    m_nCount = ListCount(m_pChannel->Exec(L"? ArtificialSatellite.Count"), kMaxSatellites);
     m_bInShadow = CorZenBool(L"? ArtificialSatellite.Visible.InShadow");
     m_strSection.LoadString(IDS_SECTION_ASAT);
 }
@@ -149,9 +166,9 @@ BOOL CDlgASat::OnInitDialog()
     CZenDialog::OnInitDialog();
     AttachControls();
     InitSatListCtrl();
-    FillSatList();
+    // The list takes its rows once they are sorted (ShowSatRows).
     m_bSortAscending = TRUE;
-    SortSatList();
+    FillSatList();
     SetListFont();
     const int scale = ScreenScale();
     SetColumnWidths(scale);
@@ -200,79 +217,71 @@ void CDlgASat::InitSatListCtrl()
 
 void CDlgASat::FillSatList()
 {
-    CListRedrawOff redrawOff(m_lstSat);
-    const int count = std::min(m_nCount, kMaxSatellites);
-    for (int p = 1; p <= count; ++p) {
+    std::vector<SatRow> rows;
+    rows.reserve(static_cast<size_t>(m_nCount));
+    for (int p = 1; p <= m_nCount; ++p) {
         const BOOL visible = VisibleAt(p);
-        // A position the host has no number for ends the list: the count promised more than
-        // the host holds (a stale or broken answer), and reading on could take minutes.
-        if (!InsertSatRow(p, p - 1, visible))
-            break;
+        rows.push_back(AskSatRow(p, visible));
+        const SatRow& row = rows.back();
+        m_longest.label = std::max(m_longest.label, row.label.GetLength());
+        m_longest.localName = std::max(m_longest.localName, row.localName.GetLength());
+        m_longest.type = std::max(m_longest.type, row.type.GetLength());
     }
+    ShowSatRows(std::move(rows), -1);
 }
 
-// The one way a row comes into the list, at opening and when the major limit is lifted.
-bool CDlgASat::InsertSatRow(int nPos, int nRow, BOOL bChecked)
+// A position whose number answer is empty or no number is listed as satellite 0.
+CDlgASat::SatRow CDlgASat::AskSatRow(int nPos, BOOL bChecked)
 {
-    const CString name = Query(L"? ArtificialSatellite.No%d.TLEName", nPos);
-    const CString numberText = Query(L"? ArtificialSatellite.No%d.Number", nPos);
-    const CString label = SatelliteLabel(name, numberText);
-    const int number = AfxTextToInt(numberText);
-    const CString localName = Query(L"? ArtificialSatellite.%d.LocalName", number);
-    const CString type = Query(L"? ArtificialSatellite.%d.Type", number);
-
-    // The item data goes in with the row itself: one message instead of two. A list with
-    // check boxes gives every new row an empty box, whatever state the row comes with.
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = nRow;
-    item.pszText = const_cast<wchar_t*>(L"");
-    item.lParam = number;
-    const int row = static_cast<int>(m_lstSat.SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    if (row < 0)
-        return !numberText.IsEmpty();
-    if (bChecked)
-        m_lstSat.SetCheck(row, TRUE);
-    m_lstSat.SetItemText(row, 1, label);
-    m_lstSat.SetItemText(row, 2, localName);
-    m_lstSat.SetItemText(row, 3, type);
-    m_sortKeys[number] = SortKeyOf(label);
-    m_longest.label = std::max(m_longest.label, label.GetLength());
-    m_longest.localName = std::max(m_longest.localName, localName.GetLength());
-    m_longest.type = std::max(m_longest.type, type.GetLength());
-    return !numberText.IsEmpty();
+    SatRow row;
+    row.checked = bChecked;
+    const CString name = ListText(Query(L"? ArtificialSatellite.No%d.TLEName", nPos));
+    const CString numberText = ListText(Query(L"? ArtificialSatellite.No%d.Number", nPos));
+    row.label = ListText(SatelliteLabel(name, numberText));
+    row.number = AfxTextToInt(numberText);
+    row.localName = ListText(Query(L"? ArtificialSatellite.%d.LocalName", row.number));
+    row.type = ListText(Query(L"? ArtificialSatellite.%d.Type", row.number));
+    return row;
 }
 
-void CDlgASat::SortSatList()
+void CDlgASat::ShowSatRows(std::vector<SatRow> rows, int nSelected)
 {
-    m_lstSat.SortItems(&CDlgASat::CompareFunc, reinterpret_cast<LPARAM>(this));
-    const int rows = m_lstSat.GetItemCount();
-    m_rowNumbers.resize(static_cast<size_t>(std::max(rows, 0)));
-    for (int i = 0; i < rows; ++i)
-        m_rowNumbers[static_cast<size_t>(i)] = static_cast<int>(m_lstSat.GetItemData(i));
+    std::vector<std::wstring> folded;
+    folded.reserve(static_cast<size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const SatRow& row) { return !IsAscii(row.label.str()); })));
+    std::vector<SortKey> keys;
+    keys.reserve(rows.size());
+    for (const SatRow& row : rows) {
+        const std::wstring* label = &row.label.str();
+        if (!IsAscii(*label)) {
+            folded.push_back(SystemUpper(row.label));
+            label = &folded.back();
+        }
+        keys.push_back({LabelHead(*label), label, row.number, static_cast<int>(keys.size())});
+    }
+    // A stable sort, so that rows the order cannot tell apart stay as they came.
+    std::stable_sort(keys.begin(), keys.end(),
+                     [this](const SortKey& a, const SortKey& b) { return CompareFunc(a, b) < 0; });
+
+    std::vector<SatRow> sorted;
+    sorted.reserve(rows.size());
+    int selected = -1;
+    for (const SortKey& key : keys) {
+        if (key.row == nSelected)
+            selected = static_cast<int>(sorted.size());
+        sorted.push_back(std::move(rows[static_cast<size_t>(key.row)]));
+    }
+    m_lstSat.SetRows(std::move(sorted), selected);
 }
 
-int CDlgASat::RowNumber(int nRow) const
+int CDlgASat::CompareFunc(const SortKey& a, const SortKey& b) const
 {
-    const size_t row = static_cast<size_t>(nRow);
-    return row < m_rowNumbers.size() ? m_rowNumbers[row] : static_cast<int>(m_lstSat.GetItemData(nRow));
-}
-
-int CALLBACK CDlgASat::CompareFunc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
-{
-    if (lParam2 == kPinnedSatellite)
+    if (b.number == kPinnedSatellite)
         return 1;
-    if (lParam1 == kPinnedSatellite)
+    if (a.number == kPinnedSatellite)
         return -1;
-    const CDlgASat* dialog = reinterpret_cast<const CDlgASat*>(lParamSort);
-    static const std::wstring none;
-    const auto first = dialog->m_sortKeys.find(lParam1);
-    const auto second = dialog->m_sortKeys.find(lParam2);
-    const std::wstring& a = first != dialog->m_sortKeys.end() ? first->second : none;
-    const std::wstring& b = second != dialog->m_sortKeys.end() ? second->second : none;
-    const int compared = a.compare(b);
-    const int order = compared < 0 ? -1 : compared > 0 ? 1 : 0;
-    return dialog->m_bSortAscending ? order : -order;
+    const int order = a.head != b.head ? (a.head < b.head ? -1 : 1) : CompareLabels(*a.label, *b.label);
+    return m_bSortAscending ? order : -order;
 }
 
 void CDlgASat::SetListFont()
@@ -341,23 +350,15 @@ void CDlgASat::ReadMajorLimit()
         OnBnClickedDspAsatCheckMajor();
 }
 
-void CDlgASat::CheckAllRows(BOOL bCheck)
-{
-    CListRedrawOff redrawOff(m_lstSat);
-    const int rows = m_lstSat.GetItemCount();
-    for (int i = 0; i < rows; ++i)
-        m_lstSat.SetCheck(i, bCheck);
-}
-
 void CDlgASat::OnDspAsatBtnAllOn()
 {
-    CheckAllRows(TRUE);
+    m_lstSat.CheckAllRows(TRUE);
     m_bAllOn = TRUE;
 }
 
 void CDlgASat::OnDspAsatBtnAllOff()
 {
-    CheckAllRows(FALSE);
+    m_lstSat.CheckAllRows(FALSE);
     m_bAllOff = TRUE;
     m_bAllOn = FALSE;
 }
@@ -381,43 +382,54 @@ void CDlgASat::OnBnClickedDspAsatCheckMajor()
 {
     CWaitCursor wait;
     UpdateData(TRUE);
-    CListRedrawOff redrawOff(m_lstSat);
-    // Rows to take out, counted by catalogue number; they go after the walk over the host's
-    // positions, so that each costs one deletion instead of a search through the list.
-    std::unordered_map<LPARAM, int> leaving;
-    const int count = std::min(m_nCount, kMaxSatellites);
-    for (int p = 1; p <= count; ++p) {
-        const CString numberText = Query(L"? ArtificialSatellite.No%d.Number", p);
-        if (numberText.IsEmpty())
-            break;  // the end of what the host holds, as when the list was filled
-        const int number = AfxTextToInt(numberText);
+    // The catalogue numbers of the rows to take out, once for each: the first rows in the list
+    // that carry a number go.
+    std::vector<int> leaving;
+    std::vector<SatRow> returning;
+    for (int p = 1; p <= m_nCount; ++p) {
+        const int number = AfxTextToInt(Query(L"? ArtificialSatellite.No%d.Number", p));
         if (!Query(L"? ArtificialSatellite.%d.LocalName", number).IsEmpty())
             continue;
         if (m_bMajor) {
-            ++leaving[number];
+            leaving.push_back(number);
         } else {
             const BOOL checked = m_bAllOn    ? TRUE
                                  : m_bAllOff ? FALSE
                                              : VisibleAt(p);
-            InsertSatRow(p, p - 1, checked);
+            returning.push_back(AskSatRow(p, checked));
         }
     }
-    if (!leaving.empty()) {
-        // The first rows that carry each number, as a search from the top would find them,
-        // deleted from the bottom up so that the indices still to go stay valid.
-        std::vector<int> rows;
-        const int listed = m_lstSat.GetItemCount();
-        for (int i = 0; i < listed; ++i) {
-            const auto found = leaving.find(RowNumber(i));
-            if (found != leaving.end() && found->second > 0) {
-                --found->second;
-                rows.push_back(i);
-            }
+    if (leaving.empty() && returning.empty())
+        return;
+    int selected = m_lstSat.GetSelectedRow();
+    std::vector<SatRow> rows = RowsLeft(std::move(leaving), selected);
+    std::move(returning.begin(), returning.end(), std::back_inserter(rows));
+    ShowSatRows(std::move(rows), selected);
+}
+
+std::vector<CDlgASat::SatRow> CDlgASat::RowsLeft(std::vector<int> leaving, int& nSelected)
+{
+    std::sort(leaving.begin(), leaving.end());
+    // At the first place of each number in the sorted numbers: how many of its rows have gone.
+    std::vector<size_t> gone(leaving.size());
+    std::vector<SatRow> listed = m_lstSat.TakeRows();
+    std::vector<SatRow> rows;
+    rows.reserve(listed.size());
+    int selected = -1;
+    for (size_t i = 0; i < listed.size(); ++i) {
+        const int number = listed[i].number;
+        const auto place = std::lower_bound(leaving.begin(), leaving.end(), number);
+        const size_t first = static_cast<size_t>(place - leaving.begin());
+        if (place != leaving.end() && first + gone[first] < leaving.size() && leaving[first + gone[first]] == number) {
+            ++gone[first];
+            continue;
         }
-        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            m_lstSat.DeleteItem(*row);
+        if (static_cast<int>(i) == nSelected)
+            selected = static_cast<int>(rows.size());
+        rows.push_back(std::move(listed[i]));
     }
-    SortSatList();
+    nSelected = selected;
+    return rows;
 }
 
 void CDlgASat::OnLvnItemchangedDspAsatlist(NMHDR*, LRESULT* pResult)
@@ -451,10 +463,14 @@ void CDlgASat::OnOK()
         return;
     }
     command.AppendFormat(L"ArtificialSatellite.Magnitude = %.1f;", magnitude);
-    const int rows = m_lstSat.GetItemCount();
-    for (int i = 0; i < rows; ++i) {
-        command.AppendFormat(L"ArtificialSatellite.%d.Visible = %s;", RowNumber(i),
-                             m_lstSat.GetCheck(i) ? L"True" : L"False");
+    // Joined rather than formatted: there may be a million of them.
+    for (int i = 0; i < m_lstSat.GetRowCount(); ++i) {
+        const SatRow& row = m_lstSat.GetRow(i);
+        wchar_t number[16];
+        std::swprintf(number, 16, L"%d", row.number);
+        command += L"ArtificialSatellite.";
+        command += number;
+        command += row.checked ? L".Visible = True;" : L".Visible = False;";
     }
     command += L"Show Sky;";
     m_pChannel->Exec(command);
@@ -532,12 +548,12 @@ void CDlgASat::Search(int nDirection)
 
 BOOL CDlgASat::DoSearch(const CString& strText, int nDirection)
 {
-    const int rows = m_lstSat.GetItemCount();
+    const int rows = m_lstSat.GetRowCount();
     if (rows == 0)
         return FALSE;
-    const int start = m_lstSat.GetNextItem(-1, LVNI_SELECTED);
+    const int start = m_lstSat.GetSelectedRow();
     for (const int i : SearchWalk(rows, start, nDirection)) {
-        const int number = RowNumber(i);
+        const int number = m_lstSat.GetRow(i).number;
         if (Query(L"? ArtificialSatellite.%d.TLEName", number).Find(strText) >= 0 ||
             Query(L"? ArtificialSatellite.%d.Name", number).Find(strText) >= 0) {
             m_lstSat.SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);

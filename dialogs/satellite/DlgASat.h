@@ -3,11 +3,13 @@
 // are drawn in the Earth's shadow, the faintest magnitude drawn, and a search over the list.
 #pragma once
 
+#include "dialogs/satellite/SatelliteList.h"
 #include "framework/kivcst/ZenDialog.h"
 #include "framework/module/ModuleExport.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class KIVD04_API CDlgASat : public CZenDialog {
@@ -35,22 +37,34 @@ private:
         int type = 0;
     };
 
+    using SatRow = CSatelliteList::Row;
+    // What the list's order looks at: the catalogue number and the label (a copy in upper case
+    // where the label holds more than ASCII). The label's first code units, folded, four to a
+    // word, decide most comparisons without a look at the label itself.
+    struct SortKey {
+        std::array<std::uint64_t, 8> head;
+        const std::wstring* label;
+        int number;
+        int row;
+    };
+
     BOOL CorZenBool(const CString& strQuery);
     BOOL VisibleAt(int nPos);
     CString Query(const wchar_t* lpszFormat, int nValue);
     void InitSatListCtrl();
     void FillSatList();
-    // False when the host gave no number for the position.
-    bool InsertSatRow(int nPos, int nRow, BOOL bChecked);
-    void SortSatList();
-    // The catalogue number (item data) of a row.
-    int RowNumber(int nRow) const;
+    // The row of host position nPos, asked for after its visibility as opening asks.
+    SatRow AskSatRow(int nPos, BOOL bChecked);
+    // Sorts the rows and makes them the list; the row at nSelected (-1: none) stays selected.
+    void ShowSatRows(std::vector<SatRow> rows, int nSelected);
+    // The listed rows but, for each time a number is in leaving, the first row that carries it;
+    // nSelected follows the selected row (-1 when it went).
+    std::vector<SatRow> RowsLeft(std::vector<int> leaving, int& nSelected);
     void SetListFont();
     void SetColumnWidths(int nScale);
     void ShowMagnitude();
     void SetSearchIcons(int nScale);
     void ReadMajorLimit();
-    void CheckAllRows(BOOL bCheck);
     void SaveRemembered();
     int ScreenScale();
 
@@ -69,7 +83,8 @@ private:
     void Search(int nDirection);
     BOOL DoSearch(const CString& strText, int nDirection);
 
-    static int CALLBACK CompareFunc(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+    // The list's order: the station 25544 first, then by label without regard to case.
+    int CompareFunc(const SortKey& a, const SortKey& b) const;
 
     CString m_strSection;
     BOOL m_bMajor = FALSE;
@@ -82,20 +97,11 @@ private:
     BOOL m_bAllOff = FALSE;
     CFont m_fontList;
 
-    // The sort key of column 1 of every row inserted, by catalogue number (the rows' item
-    // data). The sort callback is handed item data only, and looking a row up in the list for
-    // each comparison would make every sort quadratic in the number of satellites; a hash
-    // lookup keeps a sort at n log n comparisons, and a key folded to upper case once per row
-    // makes each comparison a plain comparison of code units.
-    std::unordered_map<LPARAM, std::wstring> m_sortKeys;
-    // The catalogue number of each row in list order, taken after every sort: a search that
-    // walks the whole list then asks the host only, not the list for each row.
-    std::vector<int> m_rowNumbers;
     TextWidths m_longest;
     HICON m_hIconForward = nullptr;
     HICON m_hIconBackward = nullptr;
 
-    CZenListCtrl m_lstSat;
+    CSatelliteList m_lstSat;
     CZenCheckBox m_chkMajor;
     CZenGroupBox m_grpDisplay;
     CZenButton m_btnColor;

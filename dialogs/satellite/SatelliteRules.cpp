@@ -5,11 +5,28 @@
 
 CString SatelliteLabel(const CString& strName, const CString& strNumber)
 {
-    CString label = strName + L"(" + strNumber + L")";
-    const int missing = kSatLabelWidth - label.GetLength();
-    if (missing > 0)
-        label.Insert(label.ReverseFind(L'('), CString(L' ', missing));
-    return label;
+    // Made in one piece: the list asks for a label per satellite, a million of them at most.
+    const std::wstring& name = strName.str();
+    const std::wstring& number = strNumber.str();
+    const size_t bare = name.size() + number.size() + 2;
+    const size_t blanks = bare < static_cast<size_t>(kSatLabelWidth) ? kSatLabelWidth - bare : 0;
+    // The blanks go before the label's last "(", which may lie inside the number text.
+    const size_t inNumber = number.rfind(L'(');
+    std::wstring label;
+    label.reserve(bare + blanks);
+    label += name;
+    if (inNumber == std::wstring::npos) {
+        label.append(blanks, L' ');
+        label += L'(';
+        label += number;
+    } else {
+        label += L'(';
+        label.append(number, 0, inNumber);
+        label.append(blanks, L' ');
+        label.append(number, inNumber, std::wstring::npos);
+    }
+    label += L')';
+    return CString(std::move(label));
 }
 
 BOOL SatelliteAnswerIsTrue(const CString& strAnswer)

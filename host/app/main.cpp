@@ -105,11 +105,14 @@ int wmain(int argc, wchar_t** argv)
 
     if (command.hostile)
         session.MakeHostile(command.hostileSeed);
+    // Without a display nobody could use a window: the host does only what the command line asks.
+    const bool headless = _wgetenv(L"KIV_HEADLESS") != nullptr;
+    // Only the main window's pane reads the journal back; every other run writes it out at most.
+    const bool mainWindow = command.execs.empty() && command.openDialog.empty() && !headless;
+    session.GetJournal().KeepLines(mainWindow);
     if (command.soakCycles > 0)
         return RunSoak(session, command);
 
-    // Without a display nobody could use a window: the host does only what the command line asks.
-    const bool headless = _wgetenv(L"KIV_HEADLESS") != nullptr;
     int exitCode = 0;
     if (!command.execs.empty()) {
         for (const std::wstring& text : command.execs)

@@ -87,20 +87,22 @@ HRESULT EngineDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* 
     const std::wstring command(text.bstrVal ? text.bstrVal : L"", text.bstrVal ? ::SysStringLen(text.bstrVal) : 0);
     ::VariantClear(&text);
 
-    std::wstring answer;
+    std::wstring engineAnswer;
+    const std::wstring* answer = nullptr;
     HostileKind kind{};
-    if (m_hostile && IsQuery(command) && m_hostile->Next(kind, answer)) {
-        m_journal.Command(command, answer);
+    if (m_hostile && IsQuery(command) && (answer = m_hostile->Next(kind)) != nullptr) {
+        m_journal.Command(command, *answer);
         m_journal.Note(std::wstring(L"hostile ") + HostileKindName(kind));
         if (kind == HostileKind::FailedCall)
             return E_FAIL;
     } else {
-        answer = Execute(command);
+        engineAnswer = Execute(command);
+        answer = &engineAnswer;
     }
     if (result) {
         ::VariantInit(result);
         result->vt = VT_BSTR;
-        result->bstrVal = ::SysAllocStringLen(answer.data(), static_cast<UINT>(answer.size()));
+        result->bstrVal = ::SysAllocStringLen(answer->data(), static_cast<UINT>(answer->size()));
         if (!result->bstrVal)
             return E_OUTOFMEMORY;
     }

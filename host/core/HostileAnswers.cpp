@@ -1,5 +1,7 @@
 #include "host/core/HostileAnswers.h"
 
+#include <vector>
+
 namespace kivhost {
 
 namespace {
@@ -66,12 +68,27 @@ const wchar_t* HostileKindName(HostileKind kind)
 
 bool HostileAnswers::Next(HostileKind& kind, std::wstring& answer)
 {
+    const std::wstring* drawn = Next(kind);
+    if (!drawn)
+        return false;
+    answer = *drawn;
+    return true;
+}
+
+const std::wstring* HostileAnswers::Next(HostileKind& kind)
+{
+    // Made once: a catalogue of a million rows draws the 64 KB answer some hundred thousand times.
+    static const auto answers = [] {
+        std::vector<std::wstring> all;
+        for (int k = 0; k < static_cast<int>(HostileKind::Count); ++k)
+            all.push_back(AnswerOf(static_cast<HostileKind>(k)));
+        return all;
+    }();
     const std::uint64_t draw = Mix(m_seed * 0x100000001B3ull + m_index++);
     if (draw & 1)
-        return false;
+        return nullptr;
     kind = static_cast<HostileKind>((draw >> 8) % static_cast<std::uint64_t>(HostileKind::Count));
-    answer = AnswerOf(kind);
-    return true;
+    return &answers[static_cast<size_t>(kind)];
 }
 
 }  // namespace kivhost

@@ -40,6 +40,8 @@ public:
 
     // Decides for the next query: false leaves the engine's own answer; true gives kind and answer.
     bool Next(HostileKind& kind, std::wstring& answer);
+    // The same without a copy: the answer, which lives as long as the program, or nullptr.
+    const std::wstring* Next(HostileKind& kind);
 
 private:
     std::uint64_t m_seed;

@@ -41,17 +41,23 @@ std::wstring Journal::OneLine(const std::wstring& text)
 
 void Journal::Command(const std::wstring& command, const std::wstring& answer)
 {
+    if (!Wanted())
+        return;
     Add(L"> " + OneLine(command));
     Add(L"< " + OneLine(answer));
 }
 
 void Journal::MessageBoxShown(bool information, const std::wstring& text)
 {
+    if (!Wanted())
+        return;
     Add((information ? L"! info " : L"! exclamation ") + OneLine(text));
 }
 
 void Journal::Note(const std::wstring& text)
 {
+    if (!Wanted())
+        return;
     Add(L"# " + OneLine(text));
 }
 
@@ -64,7 +70,8 @@ void Journal::Add(std::wstring line)
     }
     if (m_listener)
         m_listener(line);
-    m_lines.push_back(std::move(line));
+    if (m_keepLines)
+        m_lines.push_back(std::move(line));
 }
 
 }  // namespace kivhost

@@ -26,6 +26,9 @@ public:
 
     const std::vector<std::wstring>& Lines() const { return m_lines; }
     void Clear() { m_lines.clear(); }
+    // Whether Lines() keeps what is journaled (the default). A run that nobody reads back in
+    // memory turns it off: a hostile catalogue of a million positions journals gigabytes.
+    void KeepLines(bool keep) { m_keepLines = keep; }
     void SetListener(std::function<void(const std::wstring& line)> listener) { m_listener = std::move(listener); }
 
     // A text as one journal line: CR LF (and a lone LF) become the two characters \n, a lone CR \r, a NUL \0.
@@ -33,8 +36,10 @@ public:
 
 private:
     void Add(std::wstring line);
+    bool Wanted() const { return m_keepLines || m_file || m_listener; }
 
     std::vector<std::wstring> m_lines;
+    bool m_keepLines = true;
     std::FILE* m_file = nullptr;
     std::function<void(const std::wstring&)> m_listener;
 };

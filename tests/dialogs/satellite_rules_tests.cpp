@@ -33,6 +33,8 @@ TEST(SatelliteLabel, PadsBeforeTheLastParenthesisUpTo32Characters)
         {L"ISS (ZARYA)", L"25544", L"ISS (ZARYA)              (25544)"},
         {L"", L"7", L"                             (7)"},
         {L"NO NUMBER", L"", L"NO NUMBER                     ()"},
+        // A number answer with a parenthesis of its own holds the label's last one.
+        {L"ODD", L"12(3", L"ODD(12                       (3)"},
     };
     for (const LabelCase& c : cases) {
         const CString label = SatelliteLabel(c.name, c.number);

@@ -272,6 +272,34 @@ TEST(MarkListDialogs, ColourButtonOpensTheColourDialogOnTheirKey)
     }
 }
 
+// Both mark lists go on past a thousand objects, to the last one the host reports.
+TEST(MarkListDialogs, ListEveryObjectPastAThousand)
+{
+    constexpr int kObjects = 1001;
+    std::string swarms = "View.Coordinate = Horizon\nMeteor.Multiplier = 1.0\n";
+    std::string craft;
+    for (int n = 1; n <= kObjects; ++n) {
+        const std::string swarm = "Meteor.Swarm.S" + std::to_string(n);
+        swarms += "New " + swarm + "\n" + swarm + ".Name = \"S\"\n";
+        craft += Craft(n, "C", "FALSE", "FALSE", "FALSE", "FALSE");
+    }
+    struct Case {
+        const wchar_t* dialog;
+        std::string state;
+        int list;
+        const wchar_t* lastStatement;
+    };
+    const Case cases[] = {
+        {L"CDlgMeteor", swarms, 1508, L";Meteor.Swarm.S1001.Visible = False;"},
+        {L"CDlgSpacecraft", Sky(craft), kList, L";Solar.Spacecraft.#1001.Visible = False;"},
+    };
+    for (const Case& c : cases) {
+        const auto run = kivtest::Run({c.dialog, c.state, false, {}, {L"dump", L"ok"}});
+        EXPECT_EQ(RowMarks(run, c.list).size(), static_cast<size_t>(kObjects));
+        EXPECT_NE(OkCommand(run).find(c.lastStatement), std::wstring::npos);
+    }
+}
+
 TEST(SpacecraftDialog, CancelAfterChangesSendsNothing)
 {
     const auto run = RunCraft(Sky(kTwoCraft), {L"mark 1537 1 1101", L"click 1017", L"key 1537 N", L"select 1537 1", L"cancel"});

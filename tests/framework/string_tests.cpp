@@ -1,5 +1,6 @@
 // CString: the conversions the dialogs format their commands with, and strings found through the
 // resource chain.
+#include "framework/module/ListCeilings.h"
 #include "platform/afx/CString.h"
 #include "resources/ids_sky.h"
 #include "tests/framework/framework_test_ids.h"
@@ -89,6 +90,24 @@ TEST(CStringLoadString, SearchesTheModuleThenTheApplicationThenTheFramework)
         EXPECT_EQ(text.LoadString(row.id) != FALSE, row.found) << row.id;
         EXPECT_EQ(text, row.text) << row.id;
     }
+}
+
+// A count answer as the object lists read it: the leading number, at most the list's ceiling.
+TEST(ListCount, ReadsTheLeadingNumberUpToTheCeiling)
+{
+    const std::wstring huge = L"9" + std::wstring(399, L'7');
+    const struct {
+        std::wstring answer;
+        int count;
+    } rows[] = {
+        {L"", 0}, {L"Horizon", 0}, {L"41325", 41325}, {L"  12 swarms", 12}, {L"+7", 7}, {L"-3", 0},
+        {L"-2147483649", 0}, {L"1e308", 1}, {L"100000", 100000}, {L"100001", 100000}, {L"2147483648", 100000},
+        {huge, 100000}, {std::wstring(L"12\0" L"34", 5), 12},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ListCount(CString(row.answer), 100000), row.count) << row.answer.size() << " characters";
+    EXPECT_EQ(ListText(CString(std::wstring(70000, L'W'))).GetLength(), kMaxListText);
+    EXPECT_EQ(ListText(L"ISS (ZARYA)"), L"ISS (ZARYA)");
 }
 
 }  // namespace

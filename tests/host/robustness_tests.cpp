@@ -1,4 +1,5 @@
 // Every dialog of the catalogue against a hostile host, and the soak meter that finds leaks.
+#include "framework/module/ListCeilings.h"
 #include "host/core/HostileAnswers.h"
 #include "host/core/Soak.h"
 #include "tests/support/DialogHarness.h"
@@ -80,6 +81,7 @@ TEST_P(HostileHost, DialogClosesAndSendsNoBrokenNumber)
     for (const wchar_t* close : {L"ok", L"cancel"}) {
         kivtest::DialogScript script{dialog, "", true, {}, {L"dump", close}};
         script.hostileSeed = static_cast<std::uint64_t>(seed);
+        script.keepQueries = false;
         const auto run = kivtest::Run(script);
         EXPECT_TRUE(run.result == kivhost::RunResult::Ok || run.result == kivhost::RunResult::Cancel)
             << "seed " << seed << " " << Narrow(close);
@@ -106,6 +108,30 @@ INSTANTIATE_TEST_SUITE_P(Catalog, HostileHost,
                          [](const testing::TestParamInfo<std::tuple<std::wstring, int>>& info) {
                              return Narrow(std::get<0>(info.param)) + "_seed" + std::to_string(std::get<1>(info.param));
                          });
+
+// Seed 10 answers the spacecraft count with 400 digits: the list stops at its ceiling, and OK
+// names every listed craft, in order.
+TEST(HostileHost, AHugeCountListsUpToTheCeilingAndOkNamesEveryRow)
+{
+    kivtest::DialogScript script{L"CDlgSpacecraft", "", true, {}, {L"dump", L"ok"}};
+    script.hostileSeed = 10;
+    script.keepQueries = false;
+    const auto run = kivtest::Run(script);
+    ASSERT_EQ(run.result, kivhost::RunResult::Ok);
+    const auto list = run.Control(1537);
+    ASSERT_TRUE(list.has_value());
+    EXPECT_EQ(list->items.size(), static_cast<size_t>(kMaxSpacecraft));
+    ASSERT_EQ(run.Statements().size(), 1u);
+    const std::wstring command = run.Statements()[0];
+    int named = 0;
+    const std::wstring visible = L".Visible = ";
+    for (size_t at = command.find(visible); at != std::wstring::npos; at = command.find(visible, at + 1)) {
+        const size_t key = command.rfind(L";Solar.Spacecraft.#", at);
+        if (key != std::wstring::npos && command.compare(key + 19, at - key - 19, std::to_wstring(named + 1)) == 0)
+            ++named;
+    }
+    EXPECT_EQ(named, kMaxSpacecraft);
+}
 
 TEST(HostileHost, JournalShowsTheHostileAnswersAndStillRecordsStatements)
 {

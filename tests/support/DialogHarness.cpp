@@ -172,7 +172,22 @@ DialogRun Run(const DialogScript& script, std::string* stateAfter)
     }
     if (script.hostileSeed)
         session.MakeHostile(*script.hostileSeed);
+    bool inQuery = false;
+    if (!script.keepQueries) {
+        session.GetJournal().KeepLines(false);
+        session.GetJournal().SetListener([&run, &inQuery](const std::wstring& line) {
+            if (StartsWith(line, L"> ? ")) {
+                inQuery = true;
+                return;
+            }
+            if (inQuery && (StartsWith(line, L"< ") || StartsWith(line, L"# hostile ")))
+                return;
+            inQuery = false;
+            run.journal.push_back(line);
+        });
+    }
     run.result = kivhost::RunDialog(session, script.dialog, actions, L"", true, &run.driverFailures);
+    session.GetJournal().SetListener(nullptr);
     run.journal.insert(run.journal.end(), session.GetJournal().Lines().begin(), session.GetJournal().Lines().end());
     if (stateAfter)
         *stateAfter = session.Engine().SaveState();

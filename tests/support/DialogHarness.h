@@ -64,6 +64,9 @@ struct DialogScript {
     std::vector<std::wstring> args;     // NAME=VALUE
     std::vector<std::wstring> actions;  // driver actions, as for --do
     std::optional<std::uint64_t> hostileSeed = std::nullopt;  // answer queries as kivhost --hostile SEED does
+    // False: the run's journal leaves out the queries and their answers (a hostile catalogue of
+    // a hundred thousand rows asks gigabytes' worth).
+    bool keepQueries = true;
 };
 
 // Runs the script; the engine state after the run is written to stateAfter when given.
