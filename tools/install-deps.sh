@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   libxrender1 libxrandr2 libxcursor1 libxi6 libxcomposite1 libxinerama1 libxfixes3 libxxf86vm1
   clang libclang-rt-14-dev
-  util-linux
+  util-linux time
 )
 
 missing=()
