@@ -164,7 +164,7 @@ TEST(MeteorDialog, OutsideHorizonTheViewMarkStillChangesAndIsSent)
 }
 
 // Columns: view, radiant, radiant name, Japanese, English. The name needs the radiant, the
-// language needs the name; a press on a mark does not select the row.
+// language needs both; a press on a mark does not select the row.
 TEST(MeteorDialog, MarksFollowPressesKeysAndBulkButtonsWithinTheirDependencies)
 {
     const struct {
@@ -175,7 +175,7 @@ TEST(MeteorDialog, MarksFollowPressesKeysAndBulkButtonsWithinTheirDependencies)
     } cases[] = {
         {"PressOnView", {L"mark 1508 0 1512"}, {L"0,1,1,1,0", L"0,0,0,1,0"}, -1},
         {"NameWithoutRadiantRefused", {L"mark 1508 1 1514"}, {L"1,1,1,1,0", L"0,0,0,1,0"}, -1},
-        {"LanguageWithoutNameRefused", {L"mark 1508 1 1545"}, {L"1,1,1,1,0", L"0,0,0,1,0"}, -1},
+        {"LanguageWithoutRadiantRefused", {L"click 1218", L"mark 1508 1 1545"}, {L"1,1,1,1,0", L"0,0,1,1,0"}, -1},
         {"RadiantThenNameThenEnglish", {L"mark 1508 1 1513", L"mark 1508 1 1514", L"mark 1508 1 1545"},
          {L"1,1,1,1,0", L"0,1,1,0,1"}, -1},
         {"DoubleClickTogglesTwice", {L"dblmark 1508 0 1512"}, {L"1,1,1,1,0", L"0,0,0,1,0"}, -1},
