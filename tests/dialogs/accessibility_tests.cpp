@@ -11,92 +11,68 @@ bool HasState(const kivtest::AccessibleChild& child, const wchar_t* word)
     return states.find(std::wstring(L",") + word + L",") != std::wstring::npos;
 }
 
-struct ButtonCase {
-    const char* name;
-    std::wstring dialog;
-    std::vector<std::wstring> actions;  // before the control is read
-    int id;
-    const wchar_t* role;
-    const wchar_t* caption;
-    bool checked;
-};
-
-class SkinnedButtons : public testing::TestWithParam<ButtonCase> {};
-
 // In both looks, whoever draws the control, it reads as the system's own would.
-TEST_P(SkinnedButtons, ReadTheirRoleCaptionAndState)
+TEST(SkinnedButtons, ReadTheirRoleCaptionAndStateInBothLooks)
 {
-    const ButtonCase& param = GetParam();
+    const struct {
+        std::wstring dialog;
+        std::vector<std::wstring> actions;  // before the control is read
+        int id;
+        const wchar_t *role, *caption;
+        bool checked;
+    } cases[] = {
+        {L"CDlgTwilight", {L"click 1035"}, 1035, L"check button", L"夕焼け(T)", false},
+        {L"CDlgGrid", {}, 1184, L"check button", L"", true},
+        {L"CDlgGrid", {}, 12101, L"radio button", L"線の交点", true},
+        {L"CDlgGrid", {}, 12102, L"radio button", L"画面の端", false},
+        {L"CDlgGrid", {}, 1192, L"push button", L"色・フォント(C)...", false},
+    };
     for (const bool system : {true, false}) {
         kivtest::SetSystemLook(system);
-        std::vector<std::wstring> actions = param.actions;
-        actions.push_back(L"acc " + std::to_wstring(param.id));
-        actions.push_back(L"cancel");
-        const auto run = kivtest::Run({param.dialog, "", true, {}, actions});
-        const auto read = run.Accessible(param.id);
-        ASSERT_EQ(read.size(), 1u) << (system ? "system look" : "dark skin");
-        EXPECT_EQ(read[0].role, param.role) << (system ? "system look" : "dark skin");
-        EXPECT_EQ(read[0].name, param.caption);
-        EXPECT_EQ(HasState(read[0], L"checked"), param.checked) << read[0].state;
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << (system ? "system look, " : "dark skin, ") << c.id);
+            std::vector<std::wstring> actions = c.actions;
+            actions.insert(actions.end(), {L"acc " + std::to_wstring(c.id), L"cancel"});
+            const auto read = kivtest::Run({c.dialog, "", true, {}, actions}).Accessible(c.id);
+            ASSERT_EQ(read.size(), 1u);
+            EXPECT_EQ(read[0].role, c.role);
+            EXPECT_EQ(read[0].name, c.caption);
+            EXPECT_EQ(HasState(read[0], L"checked"), c.checked) << read[0].state;
+        }
     }
     kivtest::ClearSettings();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Looks, SkinnedButtons,
-    testing::Values(ButtonCase{"CheckedBox", L"CDlgTwilight", {}, 1035, L"check button", L"夕焼け(T)", true},
-                    ButtonCase{"UncheckedBox", L"CDlgTwilight", {L"click 1035"}, 1035, L"check button", L"夕焼け(T)", false},
-                    ButtonCase{"CaptionlessBox", L"CDlgGrid", {}, 1184, L"check button", L"", true},
-                    ButtonCase{"ChosenRadio", L"CDlgGrid", {}, 12101, L"radio button", L"線の交点", true},
-                    ButtonCase{"OtherRadio", L"CDlgGrid", {}, 12102, L"radio button", L"画面の端", false},
-                    ButtonCase{"Button", L"CDlgGrid", {}, 1192, L"push button", L"色・フォント(C)...", false}),
-    [](const testing::TestParamInfo<ButtonCase>& info) { return info.param.name; });
-
-struct MarkRowCase {
-    const char* name;
-    std::wstring dialog;
-    int list;
-    std::vector<std::wstring> actions;  // marks toggled by the mouse and by keys before the list is read
-    long row;                           // 1-based, as the screen reader counts children
-    const wchar_t* label;
-    const wchar_t* object;
-    const wchar_t* description;
-};
-
-class MarkListAccessibility : public testing::TestWithParam<MarkRowCase> {};
-
-// Each row reads its object and its marks, each by its column heading and state, after the marks
-// changed by a press or a key; the list reads its label.
-TEST_P(MarkListAccessibility, RowsReadTheirObjectAndMarks)
+// Each row reads its object and its marks, each by its column heading and state (a chosen
+// language by its word), after marks changed by a press and by a key; the list reads its label.
+TEST(MarkListAccessibility, RowsReadTheirObjectAndMarks)
 {
-    const MarkRowCase& param = GetParam();
-    std::vector<std::wstring> actions = param.actions;
-    actions.push_back(L"acc " + std::to_wstring(param.list));
-    actions.push_back(L"cancel");
-    const auto run = kivtest::Run({param.dialog, "", true, {}, actions});
-    EXPECT_EQ(run.driverFailures, 0);
-    const auto read = run.Accessible(param.list);
-    ASSERT_GT(read.size(), static_cast<size_t>(param.row));
-    EXPECT_EQ(read[0].role, L"list");
-    EXPECT_EQ(read[0].name, param.label);
-    EXPECT_EQ(read[param.row].role, L"list item");
-    EXPECT_EQ(read[param.row].name, param.object);
-    EXPECT_EQ(read[param.row].description, param.description);
+    const struct {
+        std::wstring dialog;
+        int list;
+        std::vector<std::wstring> actions;
+        size_t row;  // 1-based, as the screen reader counts children
+        const wchar_t *label, *object, *description;
+    } cases[] = {
+        {L"CDlgMeteor", 1508, {L"mark 1508 1 1545", L"select 1508 1", L"key 1508 R"}, 2, L"群流星(W)：",
+         L"Daytime Arietids", L"表示 オン, 放射点 オフ, 名称 オン, 英語"},
+        {L"CDlgSpacecraft", 1537, {L"key 1537 N"}, 1, L"探査機(S)：", L"ボイジャー1号",
+         L"表示 オン, 名称 オフ, 日本語, 経路 オフ"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::wstring> actions = c.actions;
+        actions.insert(actions.end(), {L"acc " + std::to_wstring(c.list), L"cancel"});
+        const auto run = kivtest::Run({c.dialog, "", true, {}, actions});
+        EXPECT_EQ(run.driverFailures, 0);
+        const auto read = run.Accessible(c.list);
+        ASSERT_GT(read.size(), c.row) << c.dialog;
+        EXPECT_EQ(read[0].role, L"list");
+        EXPECT_EQ(read[0].name, c.label);
+        EXPECT_EQ(read[c.row].role, L"list item");
+        EXPECT_EQ(read[c.row].name, c.object);
+        EXPECT_EQ(read[c.row].description, c.description);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lists, MarkListAccessibility,
-    testing::Values(
-        MarkRowCase{"MeteorAsOpened", L"CDlgMeteor", 1508, {}, 2, L"群流星(W)：", L"Daytime Arietids",
-                    L"表示 オン, 放射点 オン, 名称 オン, 日本語"},
-        MarkRowCase{"MeteorEnglishByMouseRadiantByKey", L"CDlgMeteor", 1508,
-                    {L"mark 1508 1 1545", L"select 1508 1", L"key 1508 R"}, 2, L"群流星(W)：", L"Daytime Arietids",
-                    L"表示 オン, 放射点 オフ, 名称 オン, 英語"},
-        MarkRowCase{"SpacecraftNameByKey", L"CDlgSpacecraft", 1537, {L"key 1537 N"}, 1, L"探査機(S)：", L"ボイジャー1号",
-                    L"表示 オン, 名称 オフ, 日本語, 経路 オフ"},
-        MarkRowCase{"SpacecraftViewByMouse", L"CDlgSpacecraft", 1537, {L"mark 1537 1 1101"}, 2, L"探査機(S)：",
-                    L"ボイジャー2号", L"表示 オフ, 名称 オン, 日本語, 経路 オフ"}),
-    [](const testing::TestParamInfo<MarkRowCase>& info) { return info.param.name; });
 
 // The check list of additional data files: a row per entry, named by it, checked when ticked.
 TEST(CheckListAccessibility, EachEntryReadsItsNameAndTick)

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cwctype>
+#include <map>
 #include <regex>
 
 namespace {
@@ -28,13 +28,13 @@ bool CarriesBrokenNumber(const std::wstring& statement)
     return std::regex_search(statement, broken);
 }
 
-TEST(HostileAnswers, SameSeedSameAnswersAndEveryKindIsDrawn)
+TEST(HostileAnswers, SameSeedSameAnswersHalfTheTimeEveryKindAsDocumented)
 {
     kivhost::HostileAnswers first(7);
     kivhost::HostileAnswers second(7);
-    std::vector<int> seen(static_cast<int>(kivhost::HostileKind::Count));
+    std::map<kivhost::HostileKind, std::wstring> byKind;
     int hostile = 0;
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < 4000; ++i) {
         kivhost::HostileKind a{}, b{};
         std::wstring answerA, answerB;
         const bool hitA = first.Next(a, answerA);
@@ -44,31 +44,17 @@ TEST(HostileAnswers, SameSeedSameAnswersAndEveryKindIsDrawn)
         ++hostile;
         ASSERT_EQ(a, b);
         ASSERT_EQ(answerA, answerB);
-        ++seen[static_cast<int>(a)];
+        byKind[a] = answerA;
     }
     // About half of the queries, so that dialogs get past their first one.
-    EXPECT_GT(hostile, 800);
-    EXPECT_LT(hostile, 1200);
-    for (size_t kind = 0; kind < seen.size(); ++kind)
-        EXPECT_GT(seen[kind], 0) << Narrow(kivhost::HostileKindName(static_cast<kivhost::HostileKind>(kind)));
-}
-
-TEST(HostileAnswers, AnswersAreTheDocumentedOddities)
-{
-    kivhost::HostileAnswers answers(3);
-    std::map<kivhost::HostileKind, std::wstring> byKind;
-    for (int i = 0; i < 4000; ++i) {
-        kivhost::HostileKind kind{};
-        std::wstring answer;
-        if (answers.Next(kind, answer))
-            byKind[kind] = answer;
-    }
+    EXPECT_GT(hostile, 1600);
+    EXPECT_LT(hostile, 2400);
+    EXPECT_EQ(byKind.size(), static_cast<size_t>(kivhost::HostileKind::Count));
     EXPECT_EQ(byKind[kivhost::HostileKind::HugeText].size(), 65536u);
     EXPECT_EQ(byKind[kivhost::HostileKind::HugeNumber].size(), 400u);
     EXPECT_EQ(byKind[kivhost::HostileKind::NotANumber], L"nan");
     EXPECT_EQ(byKind[kivhost::HostileKind::Max], L"1e308");
-    EXPECT_EQ(byKind[kivhost::HostileKind::EmbeddedNul].size(), 5u);
-    EXPECT_EQ(byKind[kivhost::HostileKind::EmbeddedNul][2], L'\0');
+    EXPECT_EQ(byKind[kivhost::HostileKind::EmbeddedNul], std::wstring(L"12\0" L"34", 5));
     EXPECT_EQ(byKind[kivhost::HostileKind::LoneSurrogate][0], static_cast<wchar_t>(0xD83D));
     EXPECT_TRUE(byKind[kivhost::HostileKind::FailedCall].empty());
 }
@@ -122,33 +108,15 @@ TEST(HostileHost, AHugeCountListsUpToTheCeilingAndOkNamesEveryRow)
     ASSERT_TRUE(list.has_value());
     EXPECT_EQ(list->items.size(), static_cast<size_t>(kMaxSpacecraft));
     ASSERT_EQ(run.Statements().size(), 1u);
+    // Each craft's statements start with its visibility, in list order.
     const std::wstring command = run.Statements()[0];
     int named = 0;
-    const std::wstring visible = L".Visible = ";
-    for (size_t at = command.find(visible); at != std::wstring::npos; at = command.find(visible, at + 1)) {
-        const size_t key = command.rfind(L";Solar.Spacecraft.#", at);
-        if (key != std::wstring::npos && command.compare(key + 19, at - key - 19, std::to_wstring(named + 1)) == 0)
-            ++named;
+    for (size_t at = 0; named < kMaxSpacecraft; ++named) {
+        at = command.find(L";Solar.Spacecraft.#" + std::to_wstring(named + 1) + L".Visible = ", at);
+        if (at == std::wstring::npos)
+            break;
     }
     EXPECT_EQ(named, kMaxSpacecraft);
-}
-
-TEST(HostileHost, JournalShowsTheHostileAnswersAndStillRecordsStatements)
-{
-    kivtest::DialogScript script{L"CDlgTwilight", "", true, {}, {L"ok"}};
-    script.hostileSeed = 11;
-    const auto run = kivtest::Run(script);
-    int notes = 0;
-    for (size_t i = 0; i < run.journal.size(); ++i) {
-        if (run.journal[i].rfind(L"# hostile ", 0) == 0) {
-            ++notes;
-            ASSERT_GT(i, 0u);
-            EXPECT_EQ(run.journal[i - 1].rfind(L"< ", 0), 0u);  // the hostile answer itself
-        }
-    }
-    EXPECT_GT(notes, 0);
-    ASSERT_FALSE(run.Statements().empty());
-    EXPECT_EQ(run.Statements().back(), L"Show Stellar");
 }
 
 // Stand-ins for dialogs, each the sky light dialog plus what it does to the process's objects.
@@ -225,11 +193,6 @@ struct SoakCase {
     long lateGdi;  // growth from the middle cycle to the end
     long user;
 };
-
-void PrintTo(const SoakCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class SoakMeter : public testing::TestWithParam<SoakCase> {};
 

@@ -23,46 +23,37 @@ int ReadField(const std::wstring& line, const wchar_t* name, int fallback)
     return std::stoi(line.substr(pos + std::wcslen(name) + 2));
 }
 
+// The lines that start with prefix, without it; or (matching false) the lines that do not.
+std::vector<std::wstring> Select(const std::vector<std::wstring>& lines, const wchar_t* prefix, bool matching = true)
+{
+    std::vector<std::wstring> selected;
+    for (const std::wstring& line : lines) {
+        if (StartsWith(line, prefix) == matching)
+            selected.push_back(line.substr(matching ? std::wcslen(prefix) : 0));
+    }
+    return selected;
+}
+
 }  // namespace
 
 std::vector<std::wstring> DialogRun::Commands() const
 {
-    std::vector<std::wstring> commands;
-    for (const std::wstring& line : journal) {
-        if (StartsWith(line, L"> "))
-            commands.push_back(line.substr(2));
-    }
-    return commands;
+    return Select(journal, L"> ");
 }
 
 std::vector<std::wstring> DialogRun::Statements() const
 {
-    std::vector<std::wstring> statements;
-    for (const std::wstring& command : Commands()) {
-        if (!StartsWith(command, L"? "))
-            statements.push_back(command);
-    }
-    return statements;
+    return Select(Commands(), L"? ", false);
 }
 
 std::vector<std::wstring> DialogRun::Queries() const
 {
-    std::vector<std::wstring> queries;
-    for (const std::wstring& command : Commands()) {
-        if (StartsWith(command, L"? "))
-            queries.push_back(command.substr(2));
-    }
-    return queries;
+    return Select(Commands(), L"? ");
 }
 
 std::vector<std::wstring> DialogRun::Messages() const
 {
-    std::vector<std::wstring> messages;
-    for (const std::wstring& line : journal) {
-        if (StartsWith(line, L"! "))
-            messages.push_back(line.substr(2));
-    }
-    return messages;
+    return Select(journal, L"! ");
 }
 
 std::vector<ControlState> DialogRun::Dump(size_t n) const
@@ -76,16 +67,16 @@ std::vector<ControlState> DialogRun::Dump(size_t n) const
             inDump = true;
             continue;
         }
-        const bool control = StartsWith(line, L"# ") && line.find(L" enabled=") != std::wstring::npos &&
-                             !StartsWith(line, L"#   ");
         const bool item = StartsWith(line, L"#   ");
-        if (control && inDump) {
+        const bool control = !item && StartsWith(line, L"# ") && line.find(L" enabled=") != std::wstring::npos;
+        if (!inDump || !(control || (item && !dumps.back().empty()))) {
+            inDump = false;
+        } else if (control) {
             ControlState state;
             const std::wstring body = line.substr(2);
             const size_t space = body.find(L' ');
-            state.id = std::stoi(body.substr(0, space));
-            const size_t clsEnd = body.find(L" enabled=");
-            state.cls = body.substr(space + 1, clsEnd - space - 1);
+            state.id = std::stoi(body);
+            state.cls = body.substr(space + 1, body.find(L" enabled=") - space - 1);
             state.enabled = ReadField(body, L"enabled", 0) != 0;
             state.visible = ReadField(body, L"visible", 0) != 0;
             state.checked = ReadField(body, L"checked", 0);
@@ -94,16 +85,13 @@ std::vector<ControlState> DialogRun::Dump(size_t n) const
             const size_t text = body.find(L" text=");
             state.text = text == std::wstring::npos ? std::wstring() : body.substr(text + 6);
             dumps.back().push_back(state);
-        } else if (item && inDump && !dumps.back().empty() && StartsWith(line, L"#   columns")) {
+        } else if (StartsWith(line, L"#   columns")) {
             std::wistringstream widths(line.substr(11));
             for (int width = 0; widths >> width;)
                 dumps.back().back().columns.push_back(width);
-        } else if (item && inDump && !dumps.back().empty()) {
-            const std::wstring body = line.substr(4);
-            const size_t space = body.find(L' ');
-            dumps.back().back().items.push_back(space == std::wstring::npos ? std::wstring() : body.substr(space + 1));
         } else {
-            inDump = false;
+            const size_t space = line.find(L' ', 4);
+            dumps.back().back().items.push_back(space == std::wstring::npos ? std::wstring() : line.substr(space + 1));
         }
     }
     return n < dumps.size() ? dumps[n] : std::vector<ControlState>{};

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace kivtest {
@@ -86,20 +87,13 @@ inline Bytes MakeBmp(std::uint32_t width, std::uint32_t height)
 {
     const std::uint32_t stride = (width * 3 + 3) & ~3u;
     Bytes bmp = {'B', 'M'};
-    PutLittle(bmp, 54 + stride * height, 4);
-    PutLittle(bmp, 0, 4);
-    PutLittle(bmp, 54, 4);
-    PutLittle(bmp, 40, 4);
-    PutLittle(bmp, width, 4);
-    PutLittle(bmp, height, 4);
-    PutLittle(bmp, 1, 2);
-    PutLittle(bmp, 24, 2);
-    PutLittle(bmp, 0, 4);
-    PutLittle(bmp, stride * height, 4);
-    PutLittle(bmp, 2835, 4);
-    PutLittle(bmp, 2835, 4);
-    PutLittle(bmp, 0, 4);
-    PutLittle(bmp, 0, 4);
+    // The file header, then the info header: its size, the picture's, one plane of 24 bits, no
+    // compression, the pixels' size, 72 dpi and no palette.
+    const std::pair<std::uint32_t, int> fields[] = {{54 + stride * height, 4}, {0, 4}, {54, 4}, {40, 4}, {width, 4},
+                                                    {height, 4}, {1, 2}, {24, 2}, {0, 4}, {stride * height, 4},
+                                                    {2835, 4}, {2835, 4}, {0, 4}, {0, 4}};
+    for (const auto& [value, size] : fields)
+        PutLittle(bmp, value, size);
     bmp.resize(bmp.size() + stride * height, 0x80);
     return bmp;
 }
