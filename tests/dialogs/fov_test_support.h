@@ -2,7 +2,7 @@
 // and handed to the dialogs as their application data path.
 #pragma once
 
-#include "tests/support/DialogHarness.h"
+#include "tests/support/DialogTables.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -30,52 +30,20 @@ inline const char kTestCatalog[] =
 // file at all when content is null). The path ends in a backslash.
 inline std::wstring AppDataWith(const wchar_t* name, const char* content)
 {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"kivfov-" + name + L"\\";
-    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = TempFolder(std::wstring(L"kivfov-") + name);
     ::CreateDirectoryW((folder + L"Camera").c_str(), nullptr);
     const std::wstring file = folder + L"Camera\\cameras.txt";
     ::DeleteFileW(file.c_str());
-    if (content) {
-        const HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(handle, content, static_cast<DWORD>(std::char_traits<char>::length(content)), &written, nullptr);
-        ::CloseHandle(handle);
-    }
+    if (content)
+        WriteBytes(file, content, std::char_traits<char>::length(content));
     return folder;
 }
 
-inline std::wstring TestAppData()
-{
-    return AppDataWith(L"test", kTestCatalog);
-}
+inline std::wstring TestAppData() { return AppDataWith(L"test", kTestCatalog); }
 
-// A scripted run of a camera dialog on the test catalogue, from an empty settings store.
-inline DialogRun RunOnTestCatalog(const wchar_t* dialog, const std::string& state, std::vector<std::wstring> actions)
-{
-    ClearSettings();
-    return Run({dialog, state, false, {L"appdata=" + TestAppData()}, std::move(actions)});
-}
-
-// Texts that controls show: control id, text.
-using Texts = std::vector<std::pair<int, std::wstring>>;
-
-// Checks the texts against the first dump of the run.
-inline void ExpectTexts(const DialogRun& run, const Texts& texts)
-{
-    for (const auto& [id, text] : texts) {
-        const auto control = run.Control(id);
-        ASSERT_TRUE(control.has_value()) << id;
-        EXPECT_EQ(control->text, text) << id;
-    }
-}
-
-inline std::vector<std::wstring> Then(std::vector<std::wstring> actions, std::initializer_list<const wchar_t*> tail)
-{
-    actions.insert(actions.end(), tail.begin(), tail.end());
-    return actions;
-}
+// What OK says of a focal length or a sensor height out of range, in both camera dialogs.
+inline const std::wstring kFocalRange = L"info 焦点距離には 1 から 100000 までの値を入力してください。";
+inline const std::wstring kHeightRange = L"info カメラ受光面の縦サイズには 1.0 から 1000.0 までの値を入力してください。";
 
 // The items of a list or combo box as the dump shows them ("checked=0 text" without the mark).
 inline std::vector<std::wstring> ItemTexts(const ControlState& control)

@@ -1,6 +1,6 @@
 // What every dialog of the catalogue owes its host: it opens, closes, and leaves nothing behind.
+#include "host/core/Utf.h"
 #include "tests/dialogs/fov_test_support.h"
-#include "tests/support/DialogHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,27 +11,21 @@ namespace {
 
 class EveryDialog : public testing::TestWithParam<std::wstring> {};
 
-TEST_P(EveryDialog, OpensAndCancelsAgainstTheDefaultSky)
+// Against an empty sky, where every answer is "" and the dialog takes its fallbacks, and against
+// the default one it opens and closes; opened again and again, in either look, it leaks no GDI or
+// USER objects.
+TEST_P(EveryDialog, OpensClosesAndLeavesNothingBehind)
 {
-    const auto run = kivtest::Run({GetParam(), "", true, {}, {L"dump", L"cancel"}});
-    EXPECT_EQ(run.result, kivhost::RunResult::Cancel);
-    EXPECT_FALSE(run.Dump().empty());
-    EXPECT_TRUE(run.Statements().empty());
-}
-
-TEST_P(EveryDialog, OpensAgainstAnEmptySky)
-{
-    // Every answer is "": the dialog takes its fallbacks and still opens and closes.
-    const auto run = kivtest::Run({GetParam(), "", false, {}, {L"dump", L"ok"}});
-    EXPECT_NE(run.result, kivhost::RunResult::Failed);
-    EXPECT_FALSE(run.Dump().empty());
-}
-
-TEST_P(EveryDialog, RepeatedOpeningLeaksNoGdiOrUserObjects)
-{
+    const auto empty = kivtest::Run({GetParam(), "", false, {}, {L"dump", L"ok"}});
+    EXPECT_NE(empty.result, kivhost::RunResult::Failed);
+    EXPECT_FALSE(empty.Dump().empty());
     for (int look = 0; look < 2; ++look) {
         kivtest::SetSystemLook(look == 1);
-        kivtest::Run({GetParam(), "", true, {}, {L"cancel"}});  // first opening loads what stays loaded
+        // The first opening also loads what stays loaded.
+        const auto first = kivtest::Run({GetParam(), "", true, {}, {L"dump", L"cancel"}});
+        EXPECT_EQ(first.result, kivhost::RunResult::Cancel);
+        EXPECT_FALSE(first.Dump().empty());
+        EXPECT_TRUE(first.Statements().empty());
         const auto before = kivtest::CurrentObjectCounts();
         for (int i = 0; i < 10; ++i)
             kivtest::Run({GetParam(), "", true, {}, {L"dump", L"cancel"}});
@@ -49,64 +43,41 @@ INSTANTIATE_TEST_SUITE_P(Catalog, EveryDialog, testing::ValuesIn(kivtest::Catalo
 
 // A numeric field that the framework cannot read stops OK: its message, the dialog still open and
 // nothing but queries sent. Each field's own edit handler leaves the typed text alone.
-struct FailedReadCase {
-    const char* name;
-    std::wstring dialog;
-    std::string state;
-    std::vector<std::wstring> args;
-    bool cameraCatalog;  // the dialog reads the camera catalogue of an application data folder
-    int field;
-    std::wstring typed;
-    std::wstring message;
-};
-
-const std::wstring kNotAnInteger = L"exclamation 整数を入力してください。";
-const std::wstring kNotANumber = L"exclamation 数値を入力してください。";
-const std::wstring kNotAnUnsigned = L"exclamation 0 以上の整数を入力してください。";
-const std::string kTerrainShown = "Solar.Planet.Earth.Landscape.Visible = TRUE\nSolar.Planet.Earth.Landscape.Radius = 40\n";
-
-void PrintTo(const FailedReadCase& c, std::ostream* os)
+TEST(FailedReadOnOk, KeepsTheDialogOpenAndSendsNothing)
 {
-    *os << c.name;
-}
-
-class FailedReadOnOk : public testing::TestWithParam<FailedReadCase> {};
-
-TEST_P(FailedReadOnOk, KeepsTheDialogOpenAndSendsNothing)
-{
-    const FailedReadCase& c = GetParam();
-    kivtest::ClearSettings();
-    std::vector<std::wstring> args = c.args;
-    if (c.cameraCatalog)
-        args.push_back(L"appdata=" + kivtest::TestAppData());
-    const auto run = kivtest::Run({c.dialog, c.state, false, args,
-                                   {L"type " + std::to_wstring(c.field) + L" " + c.typed, L"ok", L"dump", L"cancel"}});
-    EXPECT_EQ(run.driverFailures, 0);
-    EXPECT_EQ(run.Messages(), std::vector<std::wstring>{c.message});
-    EXPECT_EQ(run.Statements(), std::vector<std::wstring>{});
-    EXPECT_FALSE(run.Dump().empty()) << "the dialog was still open after OK";
-    EXPECT_EQ(run.result, kivhost::RunResult::Cancel);
-    kivtest::ClearSettings();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fields, FailedReadOnOk,
-    testing::Values(
-        FailedReadCase{"TerrainRadiusEmptied", L"CDlgGeography81", kTerrainShown, {L"terrain=1"}, false, 1565, L"",
-                       kNotAnInteger},
-        FailedReadCase{"TerrainOpacityEmptied", L"CDlgGeography81", kTerrainShown, {L"terrain=1"}, false, 1577, L"",
-                       kNotAnInteger},
+    const std::wstring notAnInteger = L"exclamation 整数を入力してください。";
+    const std::wstring notAnUnsigned = L"exclamation 0 以上の整数を入力してください。";
+    const std::wstring notANumber = L"exclamation 数値を入力してください。";
+    struct Case {
+        std::wstring dialog;
+        std::string state;
+        std::vector<std::wstring> args;
+        int field;  // emptied before OK
+        std::wstring message;
+    };
+    const Case cases[] = {
+        {L"CDlgGeography81", "Solar.Planet.Earth.Landscape.Visible = TRUE\nSolar.Planet.Earth.Landscape.Radius = 40\n",
+         {L"terrain=1"}, 1565, notAnInteger},
         // No pictures, so that none is loaded (or refused) before the opacity is typed.
-        FailedReadCase{"PanoramaOpacityEmptied", L"CDlgPanorama", "", {L"show=1", L"day=", L"mask=", L"night="}, false,
-                       12119, L"", kNotAnInteger},
-        FailedReadCase{"MeteorMultiplierEmptied", L"CDlgMeteor", "View.Coordinate = Horizon\n", {}, false, 1515, L"",
-                       kNotANumber},
-        FailedReadCase{"CircleSizeEmptied", L"CDlgVcircle", "FieldOfView.Visible = TRUE\n", {}, false, 1121, L"",
-                       kNotANumber},
-        FailedReadCase{"CameraFocalLengthEmptied", L"CDlgVfield", "AngleOfField.Visible = TRUE\n", {}, true, 1123, L"",
-                       kNotAnUnsigned},
-        FailedReadCase{"MosaicRowsEmptied", L"CDlgVmosaic", "MosaicOfField.Visible = TRUE\n", {}, true, 1623, L"",
-                       kNotAnUnsigned}),
-    [](const testing::TestParamInfo<FailedReadCase>& info) { return std::string(info.param.name); });
+        {L"CDlgPanorama", "", {L"show=1", L"day=", L"mask=", L"night="}, 12119, notAnInteger},
+        {L"CDlgMeteor", "View.Coordinate = Horizon\n", {}, 1515, notANumber},
+        {L"CDlgVcircle", "FieldOfView.Visible = TRUE\n", {}, 1121, notANumber},
+        {L"CDlgVfield", "AngleOfField.Visible = TRUE\n", {}, 1123, notAnUnsigned},
+        {L"CDlgVmosaic", "MosaicOfField.Visible = TRUE\n", {}, 1623, notAnUnsigned}};
+    for (const Case& c : cases) {
+        kivtest::ClearSettings();
+        std::vector<std::wstring> args = c.args;
+        args.push_back(L"appdata=" + kivtest::TestAppData());  // the camera dialogs' catalogue
+        const auto run = kivtest::Run({c.dialog, c.state, false, args,
+                                       {L"type " + std::to_wstring(c.field) + L" ", L"ok", L"dump", L"cancel"}});
+        SCOPED_TRACE(kivhost::ToUtf8(c.dialog));
+        EXPECT_EQ(run.driverFailures, 0);
+        EXPECT_EQ(run.Messages(), std::vector<std::wstring>{c.message});
+        EXPECT_EQ(run.Statements(), std::vector<std::wstring>{});
+        EXPECT_FALSE(run.Dump().empty()) << "the dialog was still open after OK";
+        EXPECT_EQ(run.result, kivhost::RunResult::Cancel);
+    }
+    kivtest::ClearSettings();
+}
 
 }  // namespace

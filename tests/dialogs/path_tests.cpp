@@ -16,13 +16,6 @@
 
 namespace {
 
-std::wstring TempFolder()
-{
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    return temp;
-}
-
 // Creates every folder of the path, whatever its length.
 void MakeFolders(const std::wstring& folder)
 {
@@ -30,62 +23,42 @@ void MakeFolders(const std::wstring& folder)
         ::CreateDirectoryW(CCommonFile::ExtendedPath(folder.substr(0, at).c_str()), nullptr);
 }
 
-void WriteFile(const std::wstring& path, const char* content)
-{
-    const HANDLE file = ::CreateFileW(CCommonFile::ExtendedPath(path.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                      nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << testing::PrintToString(path);
-    DWORD written = 0;
-    ::WriteFile(file, content, static_cast<DWORD>(std::char_traits<char>::length(content)), &written, nullptr);
-    ::CloseHandle(file);
-}
-
 bool Exists(const std::wstring& path)
 {
     return ::GetFileAttributesW(CCommonFile::ExtendedPath(path.c_str())) != INVALID_FILE_ATTRIBUTES;
 }
 
+// A folder under the temp folder as the module is given it: behind a root ("\\?\", or drive C
+// as its administrative share, which the test prefix offers too), and made longer than MAX_PATH
+// with folders of the filler character when one is given.
 struct PathForm {
     const char* name;
-    // The folder (ending in a backslash) as the module is given it, made from the temp folder.
-    std::wstring (*folder)(const std::wstring& temp);
+    const wchar_t* root;
+    const wchar_t* folder;
+    wchar_t filler;
 };
 
-const PathForm kForms[] = {
-    {"plain", [](const std::wstring& temp) { return temp + L"kivpath-plain\\"; }},
-    {"spaces", [](const std::wstring& temp) { return temp + L"kiv path  with spaces\\sub folder\\"; }},
-    {"japanese", [](const std::wstring& temp) { return temp + L"kivpath-星図\\天文 データ\\"; }},
-    {"longer_than_max_path",
-     [](const std::wstring& temp) {
-         std::wstring folder = temp + L"kivpath-long\\";
-         while (folder.size() < 300)
-             folder += std::wstring(40, L'd') + L"\\";
-         return folder;
-     }},
-    {"extended_prefix", [](const std::wstring& temp) { return L"\\\\?\\" + temp + L"kivpath-prefixed\\"; }},
-    {"unc_share",
-     [](const std::wstring& temp) {
-         // Drive C as its administrative share (the test prefix offers it too).
-         return L"\\\\localhost\\C$" + temp.substr(2) + L"kivpath-unc\\";
-     }},
-    {"long_unc_share",
-     [](const std::wstring& temp) {
-         std::wstring folder = L"\\\\localhost\\C$" + temp.substr(2) + L"kivpath-long-unc\\";
-         while (folder.size() < 300)
-             folder += std::wstring(40, L'u') + L"\\";
-         return folder;
-     }},
-};
+const PathForm kForms[] = {{"plain", L"", L"kivpath-plain\\", 0},
+                           {"spaces", L"", L"kiv path  with spaces\\sub folder\\", 0},
+                           {"japanese", L"", L"kivpath-星図\\天文 データ\\", 0},
+                           {"longer_than_max_path", L"", L"kivpath-long\\", L'd'},
+                           {"extended_prefix", L"\\\\?\\", L"kivpath-prefixed\\", 0},
+                           {"unc_share", L"\\\\localhost\\C$", L"kivpath-unc\\", 0},
+                           {"long_unc_share", L"\\\\localhost\\C$", L"kivpath-long-unc\\", L'u'}};
 
 class PathForms : public testing::TestWithParam<PathForm> {
 protected:
     void SetUp() override
     {
-        const std::wstring temp = TempFolder();
-        ASSERT_EQ(temp.substr(1, 2), L":\\") << "the temp folder is expected on a drive";
-        m_folder = GetParam().folder(temp);
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        ASSERT_EQ(std::wstring(temp).substr(1, 2), L":\\") << "the temp folder is expected on a drive";
+        const std::wstring root = GetParam().root;
+        m_folder = root + (root.ends_with(L'$') ? temp + 2 : temp) + GetParam().folder;
+        while (GetParam().filler && m_folder.size() < 300)
+            m_folder += std::wstring(40, GetParam().filler) + L"\\";
         MakeFolders(m_folder + L"Camera\\");
-        WriteFile(m_folder + L"Camera\\cameras.txt", kivtest::kTestCatalog);
+        kivtest::WriteBytes(m_folder + L"Camera\\cameras.txt", kivtest::kTestCatalog, sizeof kivtest::kTestCatalog - 1);
         ASSERT_TRUE(Exists(m_folder + L"Camera\\cameras.txt")) << testing::PrintToString(m_folder);
     }
 
@@ -94,32 +67,25 @@ protected:
 
 TEST_P(PathForms, TheCameraCatalogueLoadsUnderTheApplicationDataPath)
 {
-    CCameraDB db;
-    ASSERT_TRUE(db.Init(m_folder.c_str()));
-    EXPECT_EQ(db.GetVendorNum(), 4);
-    EXPECT_EQ(db.GetCameraNum(), 4);
-    // The folder without its closing backslash names the same catalogue.
-    CCameraDB bare;
-    EXPECT_TRUE(bare.Init(m_folder.substr(0, m_folder.size() - 1).c_str()));
-    EXPECT_EQ(bare.GetCameraNum(), 4);
-}
-
-TEST_P(PathForms, TheCameraDialogsListTheCataloguesMakers)
-{
+    for (const std::wstring& folder : {m_folder, m_folder.substr(0, m_folder.size() - 1)}) {
+        CCameraDB db;
+        ASSERT_TRUE(db.Init(folder.c_str())) << testing::PrintToString(folder);
+        EXPECT_EQ(db.GetVendorNum(), 4);
+        EXPECT_EQ(db.GetCameraNum(), 4);
+    }
     for (const wchar_t* dialog : {L"CDlgVfield", L"CDlgVmosaic"}) {
         kivtest::ClearSettings();
         const auto run = kivtest::Run({dialog, "", true, {L"appdata=" + m_folder}, {L"dump", L"cancel"}, {}});
         const auto makers = run.Control(1560);
         ASSERT_TRUE(makers.has_value()) << testing::PrintToString(dialog);
-        ASSERT_EQ(makers->items.size(), 4u) << testing::PrintToString(dialog);
-        EXPECT_NE(makers->items[0].find(L"Alpha"), std::wstring::npos);
+        EXPECT_EQ(kivtest::ItemTexts(*makers), (std::vector<std::wstring>{L"Alpha", L"Beta", L"Empty", L"Gamma"}));
     }
 }
 
 TEST_P(PathForms, ADataFilesShortAndLongFormsNameTheSameFile)
 {
     const std::wstring file = m_folder + L"comets data.adf";
-    WriteFile(file, "# name: comets\n");
+    kivtest::WriteBytes(file, "# name: comets\n", 15);
     const CString shortForm = AdfShortPath(CString(file));
     ASSERT_FALSE(shortForm.IsEmpty());
     EXPECT_TRUE(Exists(shortForm.str())) << testing::PrintToString(shortForm.str());
@@ -131,34 +97,22 @@ TEST_P(PathForms, ADataFilesShortAndLongFormsNameTheSameFile)
         << testing::PrintToString(longForm.str());
 }
 
-void PrintTo(const PathForm& form, std::ostream* out)
-{
-    *out << form.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(EverySpelling, PathForms, testing::ValuesIn(kForms),
                          [](const testing::TestParamInfo<PathForm>& info) { return std::string(info.param.name); });
-
-struct ExtendedCase {
-    const char* name;
-    std::wstring path;
-    std::wstring expected;
-};
 
 TEST(ExtendedPath, PrefixesOnlyLongPathsAndMakesThemFull)
 {
     const std::wstring longTail = std::wstring(270, L'x');
-    const ExtendedCase cases[] = {
-        {"short drive path", L"C:\\data\\a.txt", L"C:\\data\\a.txt"},
-        {"short unc path", L"\\\\server\\share\\a.txt", L"\\\\server\\share\\a.txt"},
-        {"long drive path", L"C:\\data\\" + longTail, L"\\\\?\\C:\\data\\" + longTail},
-        {"long path with slashes and dots", L"C:/data/./skip/../" + longTail, L"\\\\?\\C:\\data\\" + longTail},
-        {"long unc path", L"\\\\server\\share\\" + longTail, L"\\\\?\\UNC\\server\\share\\" + longTail},
-        {"already prefixed", L"\\\\?\\C:\\data\\" + longTail, L"\\\\?\\C:\\data\\" + longTail},
-        {"empty", L"", L""},
-    };
-    for (const ExtendedCase& c : cases)
-        EXPECT_EQ(CCommonFile::ExtendedPath(c.path.c_str()).str(), c.expected) << c.name;
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"C:\\data\\a.txt", L"C:\\data\\a.txt"},
+        {L"\\\\server\\share\\a.txt", L"\\\\server\\share\\a.txt"},
+        {L"C:\\data\\" + longTail, L"\\\\?\\C:\\data\\" + longTail},
+        {L"C:/data/./skip/../" + longTail, L"\\\\?\\C:\\data\\" + longTail},
+        {L"\\\\server\\share\\" + longTail, L"\\\\?\\UNC\\server\\share\\" + longTail},
+        {L"\\\\?\\C:\\data\\" + longTail, L"\\\\?\\C:\\data\\" + longTail},
+        {L"", L""}};
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(CCommonFile::ExtendedPath(path.c_str()).str(), expected) << testing::PrintToString(path);
     EXPECT_TRUE(CCommonFile::ExtendedPath(nullptr).IsEmpty());
 }
 
