@@ -16,21 +16,19 @@ struct AnswerRow {
     const char* answer;
 };
 
+// The answer shows the kind the literal was read as: "-0" stays an integer, "TRUE." and "nan"
+// are names, and reals switch to an exponent below 1e-5 and from 1e15 on.
 TEST(Answers, EachValueKindAnswersInItsOwnForm)
 {
     const std::vector<AnswerRow> rows = {
-        {"K = TRUE", "TRUE"},
-        {"K = true", "TRUE"},
-        {"K = False", "FALSE"},
-        {"K = 42", "42"},
-        {"K = -7", "-7"},
+        {"K = fAlSe", "FALSE"},
         {"K = +5", "5"},
         {"K = 007", "7"},
+        {"K = -0", "0"},
         {"K = 9223372036854775807", "9223372036854775807"},
         {"K = -9223372036854775808", "-9223372036854775808"},
         {"K = 9223372036854775808", "9223372036854775808.0"},
         {"K = 99999999999999999999", "1.0e+20"},
-        {"K = 2.0", "2.0"},
         {"K = 0.7", "0.7"},
         {"K = 2.", "2.0"},
         {"K = .5", "0.5"},
@@ -40,17 +38,14 @@ TEST(Answers, EachValueKindAnswersInItsOwnForm)
         {"K = 0.000001", "1.0e-06"},
         {"K = 123456789012345.6", "123456789012345.6"},
         {"K = 1.0e15", "1.0e+15"},
-        {"K = 1.7976931348623157e308", "1.7976931348623157e+308"},
-        {"K = \"Hello world\"", "Hello world"},
         {"K = \"\"", ""},
-        {"K = \"  padded  \"", "  padded  "},
-        {"K = \"a;b=c\"", "a;b=c"},
+        {"K = \"  a;b=c  \"", "  a;b=c  "},
         {"K = \"C:\\KIVDATA\\COMETS.TXT\"", "C:\\KIVDATA\\COMETS.TXT"},
         {"K = \"ボイジャー1号\"", "ボイジャー1号"},
-        {"K = \"TRUE\"", "TRUE"},
-        {"K = EquatorialDateMean", "EquatorialDateMean"},
         {"K = a-b_c.d9", "a-b_c.d9"},
         {"K = _x", "_x"},
+        {"K = TRUE.", "TRUE."},
+        {"K = nan", "nan"},
     };
     for (const AnswerRow& row : rows) {
         ScriptEngine engine;
@@ -63,9 +58,7 @@ TEST(Answers, UnknownKeysAndPathsWithoutAnItemAnswerEmpty)
 {
     ScriptEngine engine;
     ASSERT_EQ(engine.Execute("SkyLight.Visible = TRUE"), "OK");
-    for (const char* query : {"? SkyLight.Moonlight.Visible", "? SkyLight", "? SkyLight.Visible.X",
-                              "? ArtificialSatellite.No1.Visible", "? ArtificialSatellite.25544.LocalName",
-                              "? meteor.swarm.no1.name", "? Solar.Spacecraft.#1.JapaneseName", "? ADF.#1.File",
+    for (const char* query : {"? SkyLight.Moonlight.Visible", "? SkyLight", "? SkyLight.Visible.X", "? ADF.#1.File",
                               "? ADF.#0.File", "? ADF.#41.File", "? Solar.Spacecraft.#x.Visible"}) {
         EXPECT_EQ(engine.Execute(query), "") << query;
     }
@@ -74,62 +67,28 @@ TEST(Answers, UnknownKeysAndPathsWithoutAnItemAnswerEmpty)
 // Every row sets a.b to 1 through a differently shaped command text.
 TEST(Grammar, AcceptedStatementShapes)
 {
-    const std::vector<const char*> commands = {
-        "a.b=1",
-        "a.b = 1",
-        "a.b = 1;",
-        "  a.b   =   1  ;  ",
-        "\ta.b\t=\t1",
-        ";a.b = 1;",
-        "; a.b = 1",
-        ";;a.b = 1;;",
-        "x = 0;a.b = 1",
-        "x = 0; a.b = 1",
-        "x = 0;  a.b = 1;",
-        "a.b = 1;Show Sky;",
-        "A.B = 1",
-        "default a.b = 1",
-        "DEFAULT  a.b = 1;",
-        "a.b = 0; a.b = 1",
-    };
-    for (const char* command : commands) {
+    for (const char* command : {"a.b=1", "  a.b   =   1  ;  ", "\ta.b\t=\t1", ";;a.b = 1;;", "x = 0;a.b = 1",
+                                "a.b = 1;Show Sky;", "A.B = 1", "DEFAULT  a.b = 1;", "a.b = 0; a.b = 1"}) {
         ScriptEngine engine;
         ASSERT_EQ(engine.Execute(command), "OK") << command;
         EXPECT_EQ(engine.Execute("? a.b"), "1") << command;
-        EXPECT_EQ(engine.Execute("?A.B"), "1") << command;
-        EXPECT_EQ(engine.Execute("  ?   a.B  "), "1") << command;
+        EXPECT_EQ(engine.Execute("  ?A.B  "), "1") << command;
     }
 }
 
 TEST(Grammar, DialogCommandTextsAreAccepted)
 {
     ScriptEngine engine;
-    ASSERT_EQ(engine.Execute("New Meteor.Swarm.Perseids"), "OK");
-    const std::vector<const char*> commands = {
-        ";ArtificialSatellite.Name.Visible = True;ArtificialSatellite.Number.Visible = False;"
-        "ArtificialSatellite.Visible.InShadow = True;ArtificialSatellite.Magnitude = 4.5;Show Sky;",
-        ";Meteor.Scatter.Visible = True;Meteor.Swarm.Perseids.Visible = True;"
-        "Meteor.Swarm.Perseids.Radiant.Visible = False;Meteor.Swarm.Perseids.Radiant.Name.Visible = True;"
-        "Meteor.Swarm.Perseids.Radiant.JapaneseName.Visible = True;"
-        "Meteor.Swarm.Perseids.Radiant.EnglishName.Visible = False;Meteor.Multiplier = 10.0;Show Sky;",
-        "Solar.Planet.Earth.Landscape.Bitmap.Width = 1024; Solar.Planet.Earth.Landscape.Bitmap.Height = 512",
-        "ADF.#3.File = \"C:\\DATA\\X.TXT\";ADF.#3.Visible = TRUE",
-        "MosaicOfField.Coordinate= EquatorialDateMean",
-        "MosaicOfField.Overlap = 0.280000",
-        "default AngleOfField.Camera = \"None\"",
-        ";Show Sky;",
-        ";",
-    };
-    for (const char* command : commands)
+    for (const char* command :
+         {";ArtificialSatellite.Name.Visible = True;ArtificialSatellite.Magnitude = 4.5;Show Sky;",
+          "ADF.#3.File = \"C:\\DATA\\X.TXT\";ADF.#3.Visible = TRUE", "MosaicOfField.Coordinate= EquatorialDateMean",
+          "MosaicOfField.Overlap = 0.280000", ";"})
         EXPECT_EQ(engine.Execute(command), "OK") << command;
     EXPECT_EQ(engine.Execute("? artificialsatellite.magnitude"), "4.5");
-    EXPECT_EQ(engine.Execute("? Meteor.Swarm.No1.Radiant.Visible"), "FALSE");
-    EXPECT_EQ(engine.Execute("? meteor.multiplier"), "10.0");
-    EXPECT_EQ(engine.Execute("? Solar.Planet.Earth.Landscape.Bitmap.Height"), "512");
     EXPECT_EQ(engine.Execute("? ADF.#3.File"), "C:\\DATA\\X.TXT");
     EXPECT_EQ(engine.Execute("? MosaicOfField.Coordinate"), "EquatorialDateMean");
     EXPECT_EQ(engine.Execute("? MosaicOfField.Overlap"), "0.28");
-    EXPECT_EQ(engine.RedrawCount("Sky"), 3);
+    EXPECT_EQ(engine.RedrawCount("Sky"), 1);
 }
 
 TEST(Grammar, KeysMatchWithoutCaseAndKeepTheirFirstSpelling)
@@ -152,43 +111,30 @@ TEST(Grammar, DefaultStatementsSetTheDefaultAndTheValue)
     ScriptEngine engine;
     ASSERT_EQ(engine.Execute("default AngleOfField.FocalLength = 200"), "OK");
     EXPECT_EQ(engine.Execute("? AngleOfField.FocalLength"), "200");
-    std::string saved = engine.SaveState();
-    EXPECT_NE(saved.find("\ndefault AngleOfField.FocalLength = 200\n"), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("\nAngleOfField.FocalLength = "), std::string::npos) << saved;
-
+    EXPECT_EQ(engine.SaveState().find("\nAngleOfField.FocalLength = "), std::string::npos)
+        << "a value equal to its default is saved once";
     ASSERT_EQ(engine.Execute("AngleOfField.FocalLength = 300"), "OK");
     EXPECT_EQ(engine.Execute("? AngleOfField.FocalLength"), "300");
-    saved = engine.SaveState();
+    const std::string saved = engine.SaveState();
     EXPECT_NE(saved.find("\ndefault AngleOfField.FocalLength = 200\nAngleOfField.FocalLength = 300\n"),
               std::string::npos)
         << saved;
-
     // A plain key named "default" is a key like any other.
     ASSERT_EQ(engine.Execute("default = 5"), "OK");
     EXPECT_EQ(engine.Execute("? DEFAULT"), "5");
 }
 
-struct RedrawRow {
-    const char* command;
-    int sky;
-    int stellar;
-};
-
-TEST(HostCommands, ShowCountsRedrawsPerKind)
+TEST(HostCommands, ShowCountsRedrawsPerKindOnlyWhenTheCommandSucceeds)
 {
-    const std::vector<RedrawRow> rows = {
-        {"Show Sky", 1, 0},
-        {"Show Sky;", 1, 0},
-        {"show SKY", 1, 0},
-        {"Show Stellar", 0, 1},
-        {"SHOW stellar;", 0, 1},
-        {"a = 1;Show Sky;Show Sky;Show Stellar", 2, 1},
-        {"Show Sky; a = ", 0, 0},
-        {"Show", 0, 0},
-        {"Show Moon", 0, 0},
-        {"Show Sky Now", 0, 0},
+    const struct {
+        const char* command;
+        int sky;
+        int stellar;
+    } rows[] = {
+        {"show SKY", 1, 0}, {"SHOW stellar;", 0, 1}, {"a = 1;Show Sky;Show Sky;Show Stellar", 2, 1},
+        {"Show Sky; a = ", 0, 0}, {"Show", 0, 0}, {"Show Moon", 0, 0}, {"Show Sky Now", 0, 0},
     };
-    for (const RedrawRow& row : rows) {
+    for (const auto& row : rows) {
         ScriptEngine engine;
         const std::string answer = engine.Execute(row.command);
         EXPECT_EQ(answer == "OK", row.sky + row.stellar > 0) << row.command << " -> " << answer;
@@ -200,22 +146,17 @@ TEST(HostCommands, ShowCountsRedrawsPerKind)
 TEST(HostCommands, InitAdfEmptiesOneSlot)
 {
     ScriptEngine engine;
-    ASSERT_EQ(engine.Execute("ADF.#1.File = \"A.TXT\";ADF.#1.Visible = TRUE"), "OK");
-    ASSERT_EQ(engine.Execute("ADF.#2.File = \"B.TXT\";ADF.#2.Visible = TRUE;ADF.#2.Name.Visible = TRUE"), "OK");
+    ASSERT_EQ(engine.Execute("ADF.#1.File = \"A.TXT\";ADF.#2.File = \"B.TXT\";ADF.#2.Name.Visible = TRUE"), "OK");
     ASSERT_EQ(engine.Execute("ADF.#40.File = \"Z.TXT\""), "OK");
     ASSERT_EQ(engine.Execute("Init ADF.#2"), "OK");
     EXPECT_EQ(engine.Execute("? ADF.#2.File"), "");
-    EXPECT_EQ(engine.Execute("? ADF.#2.Visible"), "");
     EXPECT_EQ(engine.Execute("? ADF.#2.Name.Visible"), "");
     EXPECT_EQ(engine.Execute("? ADF.#1.File"), "A.TXT");
-    EXPECT_EQ(engine.Execute("? adf.#40.file"), "Z.TXT");
     ASSERT_EQ(engine.Execute("init adf.#40;"), "OK");
     EXPECT_EQ(engine.Execute("? ADF.#40.File"), "");
-    // The module's OK sequence: clear every slot, then refill the ticked ones.
-    for (int n = 1; n <= 40; ++n)
-        ASSERT_EQ(engine.Execute("Init ADF.#" + std::to_string(n)), "OK");
-    ASSERT_EQ(engine.Execute("ADF.#1.File = \"C.TXT\";ADF.#1.Visible = TRUE"), "OK");
-    EXPECT_EQ(engine.Execute("? ADF.#1.File"), "C.TXT");
+    // The dialog's OK clears every slot, filled or not, before it refills the ticked ones.
+    ASSERT_EQ(engine.Execute("Init ADF.#2; ADF.#2.File = \"C.TXT\""), "OK");
+    EXPECT_EQ(engine.Execute("? ADF.#2.File"), "C.TXT");
 }
 
 // A state with a little of everything, so that a refused command has something to damage.
@@ -234,98 +175,32 @@ TEST(Errors, RefusedCommandsChangeNothing)
 {
     using namespace std::string_literals;
     const std::vector<std::string> commands = {
-        "",
-        "   ",
-        "=",
-        "= 5",
-        "?",
-        "?   ",
-        "garbage",
-        "SkyLight.Visible",
-        "1abc = 5",
-        ".a = 1",
-        "a..b = 1",
-        "a. = 1",
-        "a = ",
-        "a = ;",
-        "a = \"unbalanced",
-        "a = \"unbalanced; b = 1",
-        "a = \"x\" y",
-        "a = \"x\"y\"",
-        "a = 1.2.3",
-        "a = two words",
-        "a = 1e5",
-        "a = 1.0e999",
-        "a = 1.0e-999",
-        "a = 99999" + std::string(400, '9'),
-        "a = +",
-        "a = .",
-        "a = 0x10",
-        "a = #FF0000",
-        "a = 'x'",
-        "a = \"line\nbreak\"",
-        "a = \"cr\rreturn\"",
-        "a\x01 = 1",
-        "a\x7f = 1",
-        "a\0b = 1"s,
-        "a?b = 1",
-        "a\"b = 1",
-        "default default x = 1",
-        "b = 1; ? a",
-        "? a; b = 1",
-        "? a.",
+        // Not readable as a command.
+        "", "   ", "=", "?", "garbage", "SkyLight.Visible", "1abc = 5", "a..b = 1", "a. = 1", "a = ",
+        "a = \"unbalanced; b = 1", "a = \"x\" y", "a = \"x\"y\"", "a = 1.2.3", "a = 1e5", "a = 1.0e999",
+        "a = 0x10", "a = 'x'", "a = \"line\nbreak\"", "a\x01 = 1", "a\x7f = 1", "a\0b = 1"s, "a?b = 1",
+        "default default x = 1", "b = 1; ? a", "? a.",
+        // A sequence whose later part fails takes back what the earlier parts did.
         "SkyLight.Visible = FALSE; x = 1; bogus",
-        "SkyLight.Visible = FALSE; Frobnicate now",
-        "SkyLight.Visible = FALSE; New",
-        "New ArtificialSatellite.1; New ArtificialSatellite.1",
         "New Meteor.Swarm.Leonids; Meteor.Swarm.Leonids.Visible = TRUE; Meteor.Swarm.No9.Visible = TRUE",
         "Init ADF.#1; ADF.#0.File = \"x\"",
         "AngleOfField.FocalLength = 5; default AngleOfField.FocalLength = 7; Solar.Spacecraft.#2.X = 1",
+        "New ArtificialSatellite.1; New ArtificialSatellite.1",
         "New Solar.Spacecraft.#2; Solar.Spacecraft.#2.X = 1; Solar.Spacecraft.#3.X = 1",
-        "ArtificialSatellite.No2.Visible = FALSE; ArtificialSatellite.No3.Visible = FALSE",
         "Show Sky; ArtificialSatellite.Count = 3",
-        "ArtificialSatellite.Count = 3",
-        "Meteor.Swarm.Count = 1",
-        "Solar.Spacecraft.Count = 1",
-        "default ArtificialSatellite.Count = 1",
-        "ArtificialSatellite.No1.Number = 5",
-        "ArtificialSatellite.694.Number = 5",
-        "Meteor.Swarm.No1.EnglishName = \"x\"",
-        "Meteor.Swarm.Perseids.englishname = \"x\"",
-        "ArtificialSatellite.No9999.Visible = TRUE",
-        "ArtificialSatellite.No0.Visible = TRUE",
-        "ArtificialSatellite.12345.Visible = TRUE",
-        "ArtificialSatellite.99999999999999999999999.Visible = TRUE",
-        "ArtificialSatellite.No1 = TRUE",
-        "Meteor.Swarm.No2.Visible = TRUE",
-        "Meteor.Swarm.Perseids = TRUE",
-        "Solar.Spacecraft.#99.Visible = TRUE",
-        "Solar.Spacecraft.#0.Visible = TRUE",
-        "Solar.Spacecraft.#.Visible = TRUE",
-        "ADF.#0.File = \"x\"",
-        "ADF.#41.File = \"x\"",
+        // Read-only, missing or incomplete item paths.
+        "meteor.swarm.count = 1", "default Solar.Spacecraft.Count = 1", "ArtificialSatellite.694.Number = 5",
+        "Meteor.Swarm.Perseids.englishname = \"x\"", "ArtificialSatellite.No0.Visible = TRUE",
+        "ArtificialSatellite.No3.Visible = TRUE", "ArtificialSatellite.12345.Visible = TRUE",
+        "ArtificialSatellite.99999999999999999999999.Visible = TRUE", "ArtificialSatellite.No1 = TRUE",
+        "Meteor.Swarm.No2.Visible = TRUE", "Meteor.Swarm.Perseids = TRUE", "Solar.Spacecraft.#2.Visible = TRUE",
+        "Solar.Spacecraft.#.Visible = TRUE", "ADF.#0.File = \"x\"", "ADF.#41.File = \"x\"", "ADF.#-1.File = \"x\"",
         "ADF.#1 = \"x\"",
-        "Init",
-        "Init ADF",
-        "Init ADF.#0",
-        "Init ADF.#41",
-        "Init ADF.#x",
-        "Init Foo.#1",
-        "New",
-        "New ArtificialSatellite.No1",
-        "New ArtificialSatellite.-5",
-        "New ArtificialSatellite.5.Visible",
-        "New ArtificialSatellite.694",
-        "New ArtificialSatellite.99999999999999999999",
-        "New Meteor.Swarm.perseids",
-        "New Meteor.Swarm.Count",
-        "New Meteor.Swarm.No3",
-        "New Meteor.Swarm.no3.x",
-        "New Solar.Spacecraft.#1",
-        "New Solar.Spacecraft.#3",
-        "New Solar.Spacecraft.#x",
-        "New ADF.#1",
-        "New Foo.Bar",
+        // Host commands with a bad argument.
+        "Init", "Init ADF", "Init ADF.#0", "Init ADF.#41", "Init ADF.#x", "Init Foo.#1", "New",
+        "New ArtificialSatellite.No1", "New ArtificialSatellite.5.Visible", "New ArtificialSatellite.694",
+        "New ArtificialSatellite.99999999999999999999", "New Meteor.Swarm.perseids", "New Meteor.Swarm.Count",
+        "New Meteor.Swarm.no3.x", "New Solar.Spacecraft.#1", "New Solar.Spacecraft.#3", "New ADF.#1", "New Foo.Bar",
         "New Meteor.Swarm.",
     };
     for (const std::string& command : commands) {
@@ -355,11 +230,9 @@ TEST(BadInput, HugeAndBinaryTextsAreAnsweredAndKeptAsData)
     const std::string big(1 << 20, 'x');
     ASSERT_EQ(engine.Execute("K = \"" + big + "\""), "OK");
     EXPECT_EQ(engine.Execute("? K"), big);
-    EXPECT_EQ(engine.Execute(big).rfind("ERROR", 0), 0u);
     EXPECT_EQ(engine.Execute("K = \"" + big).rfind("ERROR", 0), 0u);
     EXPECT_EQ(engine.Execute(std::string(1 << 20, ';')), "OK");
     EXPECT_EQ(engine.Execute(std::string(1 << 20, '"')).rfind("ERROR", 0), 0u);
-    EXPECT_EQ(engine.Execute("? " + big), "");
 
     std::string many;
     for (int i = 0; i < 100000; ++i)
@@ -367,17 +240,14 @@ TEST(BadInput, HugeAndBinaryTextsAreAnsweredAndKeptAsData)
     ASSERT_EQ(engine.Execute(many), "OK");
     EXPECT_EQ(engine.Execute("? N96"), "99909");
 
-    const std::string nul = "T = \"a\0b\""s;
-    ASSERT_EQ(engine.Execute(nul), "OK");
+    ASSERT_EQ(engine.Execute("T = \"a\0b\""s), "OK");
     EXPECT_EQ(engine.Execute("? T"), "a\0b"s);
-    EXPECT_EQ(engine.Execute("\0"s).rfind("ERROR", 0), 0u);
-
     // Malformed UTF-8 and a lone surrogate encoded as three bytes are data, in keys and in texts.
     ASSERT_EQ(engine.Execute("K\xff\xfe.\xed\xa0\x80 = \"\xed\xb0\x80\xc3\""), "OK");
     EXPECT_EQ(engine.Execute("? k\xff\xfe.\xed\xa0\x80"), "\xed\xb0\x80\xc3");
 }
 
-TEST(Journal, RecordsEveryCommandWithItsAnswer)
+TEST(Journal, RecordsEveryCommandWithItsAnswerButNotTheStateFile)
 {
     ScriptEngine engine;
     std::vector<std::pair<std::string, std::string>> journal;
@@ -387,13 +257,12 @@ TEST(Journal, RecordsEveryCommandWithItsAnswer)
     engine.Execute("a = 1");
     engine.Execute("? A");
     engine.Execute("bogus");
+    engine.LoadState("b = 2\n");
     ASSERT_EQ(journal.size(), 3u);
     EXPECT_EQ(journal[0], (std::pair<std::string, std::string>("a = 1", "OK")));
     EXPECT_EQ(journal[1], (std::pair<std::string, std::string>("? A", "1")));
     EXPECT_EQ(journal[2].first, "bogus");
     EXPECT_EQ(journal[2].second.rfind("ERROR", 0), 0u);
-    engine.LoadState("b = 2\n");
-    EXPECT_EQ(journal.size(), 3u);
 }
 
 }  // namespace
