@@ -56,10 +56,8 @@ TEST_F(RegistryTest, DoublesRoundTripBitForBit)
 
 TEST_F(RegistryTest, StringsRoundTripExactly)
 {
-    const std::wstring values[] = {L"",
-                                   L"C:\\Program Files\\キヴェナー\\LndPic\\",
-                                   L"流星群 ペルセウス座",
-                                   L"\U0001F320 \U00029E3D",  // characters beyond the BMP
+    // Characters beyond the BMP, and a text longer than any buffer a first guess would give.
+    const std::wstring values[] = {L"", L"C:\\Program Files\\キヴェナー\\LndPic\\", L"\U0001F320 \U00029E3D",
                                    std::wstring(5000, L'星') + L"end"};
     for (const std::wstring& value : values) {
         ASSERT_TRUE(CRegistry::Write(kSection, L"Text", value.c_str()));
@@ -84,19 +82,11 @@ TEST_F(RegistryTest, SectionsAreKeysUnderTheApplicationKey)
 struct StoredForm {
     const char* name;
     void (*store)();
-    bool intFlag1;           // the readers that find a value; the others yield their default
+    bool intFlag1;  // the readers that find a value; the others yield their default
     bool intFlag0;
     bool real;
-    const wchar_t* text;     // what the string reader finds, or nullptr
+    const wchar_t* text;  // what the string reader finds, or nullptr
 };
-
-void StoreText12() { CRegistry::Write(kSection, L"Value", L"12"); }
-void StoreTextWithTail() { CRegistry::Write(kSection, L"Value", L"12abc"); }
-void StoreDword12() { CRegistry::Write(kSection, L"Value", 12, 1); }
-void StoreDecimal12() { CRegistry::Write(kSection, L"Value", 12, 0); }
-void StoreDouble12() { CRegistry::Write(kSection, L"Value", 12.0); }
-void StoreNothing() {}
-void StoreOtherKey() { CRegistry::Write(kSection, L"Other", 12, 1); }
 
 class RegistryForms : public RegistryTest, public testing::WithParamInterface<StoredForm> {};
 
@@ -120,13 +110,13 @@ TEST_P(RegistryForms, AReadOfAnotherFormGivesTheDefaultAndFails)
 
 INSTANTIATE_TEST_SUITE_P(
     Stored, RegistryForms,
-    testing::Values(StoredForm{"DecimalText", &StoreText12, false, true, false, L"12"},
-                    StoredForm{"TextWithTail", &StoreTextWithTail, false, false, false, L"12abc"},
-                    StoredForm{"IntegerFlag1", &StoreDword12, true, false, false, nullptr},
-                    StoredForm{"IntegerFlag0", &StoreDecimal12, false, true, false, L"12"},
-                    StoredForm{"Double", &StoreDouble12, false, false, true, nullptr},
-                    StoredForm{"Missing", &StoreNothing, false, false, false, nullptr},
-                    StoredForm{"OnlyAnotherKey", &StoreOtherKey, false, false, false, nullptr}),
+    testing::Values(
+        StoredForm{"TextWithTail", [] { CRegistry::Write(kSection, L"Value", L"12abc"); }, false, false, false, L"12abc"},
+        StoredForm{"IntegerFlag1", [] { CRegistry::Write(kSection, L"Value", 12, 1); }, true, false, false, nullptr},
+        StoredForm{"IntegerFlag0", [] { CRegistry::Write(kSection, L"Value", 12, 0); }, false, true, false, L"12"},
+        StoredForm{"Double", [] { CRegistry::Write(kSection, L"Value", 12.0); }, false, false, true, nullptr},
+        StoredForm{"Missing", [] {}, false, false, false, nullptr},
+        StoredForm{"OnlyAnotherKey", [] { CRegistry::Write(kSection, L"Other", 12, 1); }, false, false, false, nullptr}),
     [](const testing::TestParamInfo<StoredForm>& info) { return info.param.name; });
 
 }  // namespace
