@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,23 +84,10 @@ TEST_F(Channel, EachCommandAndItsAnswerAreJournalledOnOneLine)
 
 TEST_F(Channel, ExecFormatFormatsThenSends)
 {
-    const struct {
-        std::function<CString(CCorZen&)> send;
-        const wchar_t* command;
-        const wchar_t* query;
-        const wchar_t* value;
-    } rows[] = {
-        {[](CCorZen& c) { return c.ExecFormat(L"Test.Camera = \"%s\"", L"キヤノン EOS 6D"); },
-         L"Test.Camera = \"キヤノン EOS 6D\"", L"? Test.Camera", L"キヤノン EOS 6D"},
-        {[](CCorZen& c) { return c.ExecFormat(L"Test.No%d.Size = %.2f;Test.No%d.Visible = %s;", 3, 2.0, 3, L"True"); },
-         L"Test.No3.Size = 2.00;Test.No3.Visible = True;", L"? Test.No3.Size", L"2.0"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.send(Exec()), L"OK") << Describe(row.command);
-        ASSERT_GE(Journal().size(), 2u);
-        EXPECT_EQ(Journal()[Journal().size() - 2], std::wstring(L"> ") + row.command);
-        EXPECT_EQ(Exec().Exec(row.query), row.value) << Describe(row.command);
-    }
+    ASSERT_EQ(Exec().ExecFormat(L"Test.No%d.Size = %.2f;Test.No%d.Camera = \"%s\";", 3, 2.0, 3, L"キヤノン EOS 6D"), L"OK");
+    ASSERT_GE(Journal().size(), 2u);
+    EXPECT_EQ(Journal()[Journal().size() - 2], L"> Test.No3.Size = 2.00;Test.No3.Camera = \"キヤノン EOS 6D\";");
+    EXPECT_EQ(Exec().Exec(L"? Test.No3.Camera"), L"キヤノン EOS 6D");
 }
 
 // ---- the dispatch contract ----

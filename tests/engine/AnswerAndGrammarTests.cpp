@@ -21,31 +21,14 @@ struct AnswerRow {
 TEST(Answers, EachValueKindAnswersInItsOwnForm)
 {
     const std::vector<AnswerRow> rows = {
-        {"K = fAlSe", "FALSE"},
-        {"K = +5", "5"},
-        {"K = 007", "7"},
-        {"K = -0", "0"},
-        {"K = 9223372036854775807", "9223372036854775807"},
-        {"K = -9223372036854775808", "-9223372036854775808"},
-        {"K = 9223372036854775808", "9223372036854775808.0"},
-        {"K = 99999999999999999999", "1.0e+20"},
-        {"K = 0.7", "0.7"},
-        {"K = 2.", "2.0"},
-        {"K = .5", "0.5"},
-        {"K = -0.0", "-0.0"},
-        {"K = 1.5e3", "1500.0"},
-        {"K = 0.00001", "0.00001"},
-        {"K = 0.000001", "1.0e-06"},
-        {"K = 123456789012345.6", "123456789012345.6"},
-        {"K = 1.0e15", "1.0e+15"},
-        {"K = \"\"", ""},
-        {"K = \"  a;b=c  \"", "  a;b=c  "},
-        {"K = \"C:\\KIVDATA\\COMETS.TXT\"", "C:\\KIVDATA\\COMETS.TXT"},
-        {"K = \"ボイジャー1号\"", "ボイジャー1号"},
-        {"K = a-b_c.d9", "a-b_c.d9"},
-        {"K = _x", "_x"},
-        {"K = TRUE.", "TRUE."},
-        {"K = nan", "nan"},
+        {"K = fAlSe", "FALSE"}, {"K = +5", "5"}, {"K = 007", "7"}, {"K = -0", "0"},
+        {"K = 9223372036854775807", "9223372036854775807"}, {"K = -9223372036854775808", "-9223372036854775808"},
+        {"K = 9223372036854775808", "9223372036854775808.0"}, {"K = 99999999999999999999", "1.0e+20"},
+        {"K = 0.7", "0.7"}, {"K = 2.", "2.0"}, {"K = .5", "0.5"}, {"K = -0.0", "-0.0"}, {"K = 1.5e3", "1500.0"},
+        {"K = 0.00001", "0.00001"}, {"K = 0.000001", "1.0e-06"}, {"K = 123456789012345.6", "123456789012345.6"},
+        {"K = 1.0e15", "1.0e+15"}, {"K = \"\"", ""}, {"K = \"  a;b=c  \"", "  a;b=c  "},
+        {"K = \"C:\\KIVDATA\\COMETS.TXT\"", "C:\\KIVDATA\\COMETS.TXT"}, {"K = \"ボイジャー1号\"", "ボイジャー1号"},
+        {"K = a-b_c.d9", "a-b_c.d9"}, {"K = _x", "_x"}, {"K = TRUE.", "TRUE."}, {"K = nan", "nan"},
     };
     for (const AnswerRow& row : rows) {
         ScriptEngine engine;
@@ -74,21 +57,6 @@ TEST(Grammar, AcceptedStatementShapes)
         EXPECT_EQ(engine.Execute("? a.b"), "1") << command;
         EXPECT_EQ(engine.Execute("  ?A.B  "), "1") << command;
     }
-}
-
-TEST(Grammar, DialogCommandTextsAreAccepted)
-{
-    ScriptEngine engine;
-    for (const char* command :
-         {";ArtificialSatellite.Name.Visible = True;ArtificialSatellite.Magnitude = 4.5;Show Sky;",
-          "ADF.#3.File = \"C:\\DATA\\X.TXT\";ADF.#3.Visible = TRUE", "MosaicOfField.Coordinate= EquatorialDateMean",
-          "MosaicOfField.Overlap = 0.280000", ";"})
-        EXPECT_EQ(engine.Execute(command), "OK") << command;
-    EXPECT_EQ(engine.Execute("? artificialsatellite.magnitude"), "4.5");
-    EXPECT_EQ(engine.Execute("? ADF.#3.File"), "C:\\DATA\\X.TXT");
-    EXPECT_EQ(engine.Execute("? MosaicOfField.Coordinate"), "EquatorialDateMean");
-    EXPECT_EQ(engine.Execute("? MosaicOfField.Overlap"), "0.28");
-    EXPECT_EQ(engine.RedrawCount("Sky"), 1);
 }
 
 TEST(Grammar, KeysMatchWithoutCaseAndKeepTheirFirstSpelling)

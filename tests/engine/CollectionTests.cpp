@@ -33,18 +33,12 @@ TEST(Satellites, PositionAndNumberNameTheSameItem)
             "ArtificialSatellite.25544.TLEName = \"ISS (ZARYA)\"", "ArtificialSatellite.No1.Visible = False",
             "artificialsatellite.no2.visible = True", "ArtificialSatellite.7.LocalName = \"x\""},
            {
-               {"? artificialsatellite.count", "3"},
-               {"? ArtificialSatellite.No1.Number", "694"},
-               {"? ArtificialSatellite.No3.Number", "7"},
-               {"? ArtificialSatellite.0007.Number", "7"},
-               {"? ArtificialSatellite.No2.TLEName", "ISS (ZARYA)"},
-               {"? ArtificialSatellite.25544.Visible", "TRUE"},
-               {"? ArtificialSatellite.694.Visible", "FALSE"},
-               {"? ArtificialSatellite.No03.LocalName", "x"},
-               {"? ArtificialSatellite.No3.Visible", ""},
-               {"? ArtificialSatellite.No4.Number", ""},
-               {"? ArtificialSatellite.12345.Number", ""},
-               {"? ArtificialSatellite.25544", ""},
+               {"? artificialsatellite.count", "3"}, {"? ArtificialSatellite.No1.Number", "694"},
+               {"? ArtificialSatellite.No3.Number", "7"}, {"? ArtificialSatellite.0007.Number", "7"},
+               {"? ArtificialSatellite.No2.TLEName", "ISS (ZARYA)"}, {"? ArtificialSatellite.25544.Visible", "TRUE"},
+               {"? ArtificialSatellite.694.Visible", "FALSE"}, {"? ArtificialSatellite.No03.LocalName", "x"},
+               {"? ArtificialSatellite.No3.Visible", ""}, {"? ArtificialSatellite.No4.Number", ""},
+               {"? ArtificialSatellite.12345.Number", ""}, {"? ArtificialSatellite.25544", ""},
            });
 }
 
@@ -54,12 +48,9 @@ TEST(Satellites, LookalikeKeysAreOrdinarySettings)
             "ArtificialSatellite.Number.Visible = False", "ArtificialSatellite.Visible.InShadow = True",
             "ArtificialSatellite.Nox.Visible = TRUE"},
            {
-               {"? ArtificialSatellite.Name.Visible", "TRUE"},
-               {"? ArtificialSatellite.Number.Visible", "FALSE"},
-               {"? ArtificialSatellite.Visible.InShadow", "TRUE"},
-               {"? ArtificialSatellite.Nox.Visible", "TRUE"},
-               {"? ArtificialSatellite.No1.Visible", ""},
-               {"? ArtificialSatellite.Count", "1"},
+               {"? ArtificialSatellite.Name.Visible", "TRUE"}, {"? ArtificialSatellite.Number.Visible", "FALSE"},
+               {"? ArtificialSatellite.Visible.InShadow", "TRUE"}, {"? ArtificialSatellite.Nox.Visible", "TRUE"},
+               {"? ArtificialSatellite.No1.Visible", ""}, {"? ArtificialSatellite.Count", "1"},
            });
 }
 
@@ -70,14 +61,11 @@ TEST(Swarms, PositionAndEnglishNameNameTheSameItem)
             "Meteor.Swarm.december leonis minorids.Visible = True",
             "Meteor.Swarm.α-centaurids.Radiant.EnglishName.Visible = False;"},
            {
-               {"? meteor.swarm.count", "3"},
-               {"? meteor.swarm.no1.name", "こじし座流星群"},
+               {"? meteor.swarm.count", "3"}, {"? meteor.swarm.no1.name", "こじし座流星群"},
                {"? meteor.swarm.no3.englishname", "α-Centaurids"},
                {"? Meteor.Swarm.Leonis Minorids.EnglishName", "Leonis Minorids"},
-               {"? Meteor.Swarm.No2.Visible", "TRUE"},
-               {"? Meteor.Swarm.Leonis Minorids.Visible", ""},
-               {"? Meteor.Swarm.No3.Radiant.EnglishName.Visible", "FALSE"},
-               {"? Meteor.Swarm.No4.Visible", ""},
+               {"? Meteor.Swarm.No2.Visible", "TRUE"}, {"? Meteor.Swarm.Leonis Minorids.Visible", ""},
+               {"? Meteor.Swarm.No3.Radiant.EnglishName.Visible", "FALSE"}, {"? Meteor.Swarm.No4.Visible", ""},
                {"? Meteor.Swarm.Perseids.Visible", ""},
            });
 }
@@ -87,10 +75,8 @@ TEST(Swarms, TheLongestMatchingNameWins)
     Expect({"Meteor.Swarm.Radiant.Name.Color = \"#FF8C00\"", "New Meteor.Swarm.A", "New Meteor.Swarm.A.B",
             "Meteor.Swarm.A.B.Visible = TRUE", "Meteor.Swarm.A.C = 1", "Meteor.Swarm.No1.B.Visible = FALSE"},
            {
-               {"? Meteor.Swarm.Radiant.Name.Color", "#FF8C00"},
-               {"? Meteor.Swarm.No2.Visible", "TRUE"},
-               {"? Meteor.Swarm.No1.Visible", ""},
-               {"? Meteor.Swarm.No1.C", "1"},
+               {"? Meteor.Swarm.Radiant.Name.Color", "#FF8C00"}, {"? Meteor.Swarm.No2.Visible", "TRUE"},
+               {"? Meteor.Swarm.No1.Visible", ""}, {"? Meteor.Swarm.No1.C", "1"},
                {"? Meteor.Swarm.No1.B.Visible", "FALSE"},
            });
 }
@@ -110,10 +96,8 @@ TEST(Spacecraft, NumberedInCreationOrder)
     Expect({"New Solar.Spacecraft.#1", "New Solar.Spacecraft.#2", "Solar.Spacecraft.#1.JapaneseName = \"ボイジャー1号\"",
             "Solar.Spacecraft.#2.data.start = 2443391.5", "Solar.Spacecraft.Name.Color = \"#00BFFF\""},
            {
-               {"? Solar.Spacecraft.Count", "2"},
-               {"? Solar.Spacecraft.#1.JapaneseName", "ボイジャー1号"},
-               {"? solar.spacecraft.#2.DATA.START", "2443391.5"},
-               {"? Solar.Spacecraft.#3.Visible", ""},
+               {"? Solar.Spacecraft.Count", "2"}, {"? Solar.Spacecraft.#1.JapaneseName", "ボイジャー1号"},
+               {"? solar.spacecraft.#2.DATA.START", "2443391.5"}, {"? Solar.Spacecraft.#3.Visible", ""},
                {"? Solar.Spacecraft.Name.Color", "#00BFFF"},
            });
 }
@@ -135,9 +119,7 @@ TEST(AdfSlots, FortySlotsExistFromTheStart)
 {
     Expect({"ADF.#1.File = \"A.TXT\"", "adf.#40.visible = TRUE", "ADF.#007.Name.Visible = TRUE", "ADF.Visible = TRUE"},
            {{"? ADF.#1.File", "A.TXT"},
-            {"? ADF.#40.Visible", "TRUE"},
-            {"? ADF.#7.Name.Visible", "TRUE"},
-            {"? ADF.Visible", "TRUE"},
+            {"? ADF.#40.Visible", "TRUE"}, {"? ADF.#7.Name.Visible", "TRUE"}, {"? ADF.Visible", "TRUE"},
             {"? ADF.#2.File", ""}});
 }
 

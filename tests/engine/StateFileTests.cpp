@@ -52,14 +52,9 @@ TEST(StateFile, EveryKindOfStateSurvivesSaveAndLoad)
 TEST(StateFile, SameStateSeesEveryDifference)
 {
     const std::vector<std::pair<std::string, std::string>> pairs = {
-        {"K = 1", "K = 1.0"},
-        {"K = \"x\"", "K = x"},
-        {"K = 1", "default K = 1"},
-        {"K = 1", "k = 1"},
-        {"K = 0.0", "K = -0.0"},
-        {"New Meteor.Swarm.A; New Meteor.Swarm.B", "New Meteor.Swarm.B; New Meteor.Swarm.A"},
-        {"New ArtificialSatellite.1", "New ArtificialSatellite.2"},
-        {"ADF.#1.File = \"x\"", "ADF.#2.File = \"x\""},
+        {"K = 1", "K = 1.0"}, {"K = \"x\"", "K = x"}, {"K = 1", "default K = 1"}, {"K = 1", "k = 1"},
+        {"K = 0.0", "K = -0.0"}, {"New Meteor.Swarm.A; New Meteor.Swarm.B", "New Meteor.Swarm.B; New Meteor.Swarm.A"},
+        {"New ArtificialSatellite.1", "New ArtificialSatellite.2"}, {"ADF.#1.File = \"x\"", "ADF.#2.File = \"x\""},
         {"New Solar.Spacecraft.#1", "Solar.Spacecraft.Count.X = 1"},
     };
     for (const auto& [left, right] : pairs) {
@@ -105,11 +100,6 @@ std::string ReadDefaultSky()
     return text.str();
 }
 
-struct DefaultSkyRow {
-    const char* query;
-    const char* answer;
-};
-
 TEST(DefaultSky, LoadsWithoutErrorsAndAnswersEveryDialogQuery)
 {
     const std::string text = ReadDefaultSky();
@@ -118,74 +108,53 @@ TEST(DefaultSky, LoadsWithoutErrorsAndAnswersEveryDialogQuery)
     for (const auto& error : engine.LoadState(text))
         ADD_FAILURE() << "line " << error.line << ": " << error.message;
     EXPECT_EQ(engine.RedrawCount("Sky") + engine.RedrawCount("Stellar"), 0);
-
-    // The collections, the grid alias and the defaults as the bundled file fills them.
-    const std::vector<DefaultSkyRow> rows = {
-        {"? ArtificialSatellite.No1.Number", "694"},
-        {"? ArtificialSatellite.694.LocalName", ""},
-        {"? ArtificialSatellite.25544.Name", "国際宇宙ステーション"},
-        {"? ArtificialSatellite.25544.TLEName", "ISS (ZARYA)"},
-        {"? meteor.swarm.no1.englishname", "Antihelion"},
-        {"? Meteor.Swarm.Perseids.Name", "ペルセウス座流星群"},
-        {"? Meteor.Swarm.α-Centaurids.Visible", "TRUE"},
-        {"? Solar.Spacecraft.#1.JapaneseName", "ボイジャー1号"},
-        {"? CoordinatesLine.EquatorialGrid.Interval", "10"},
-        {"? AngleOfField.FocalLength", "200"},
-        {"? ADF.#1.File", "C:\\KIVDATA\\COMETS.TXT"},
-        {"? ADF.#4.File", ""},
-    };
-    for (const DefaultSkyRow& row : rows)
-        EXPECT_EQ(engine.Execute(row.query), row.answer) << row.query;
-
-    // The keys the dialogs read outside the per-row keys below.
-    for (const char* key :
-         {"ArtificialSatellite.Name.Visible", "ArtificialSatellite.Number.Visible", "ArtificialSatellite.Magnitude",
-          "ArtificialSatellite.Visible.InShadow", "Meteor.Scatter.Visible", "Meteor.Multiplier", "View.Coordinate",
-          "View.Projection", "SkyLight.Visible", "SkyLight.Twilight.Visible", "SkyLight.Moonlight.Visible",
-          "SkyLight.Groundlight.Visible", "SkyLight.LightPollution.Visible", "SkyLight.LightPollution.Strength",
-          "CoordinatesLine.PrecessionDial.Visible", "CoordinatesLine.EclipticAxis.Z.Visible",
-          "GalacticCenterAndPole.Name.Visible", "SolarMotion.Visible", "Solar.Planet.Earth.Satellite.Moon.Orbit.Visible",
-          "FieldOfView.Visible", "FieldOfView.Angle", "FieldOfView.Coordinate", "AngleOfField.Visible",
-          "AngleOfField.Camera", "AngleOfField.HorizontalSize", "AngleOfField.VerticalSize", "AngleOfField.Guider.Visible",
-          "AngleOfField.Guider.HorizontalSize", "AngleOfField.Guider.VerticalSize", "AngleOfField.Guider.Distance",
-          "AngleOfField.Coordinate", "MosaicOfField.Visible", "MosaicOfField.Camera", "MosaicOfField.FocalLength",
-          "MosaicOfField.HorizontalSize", "MosaicOfField.VerticalSize", "MosaicOfField.Row", "MosaicOfField.Column",
-          "MosaicOfField.Overlap", "MosaicOfField.Coordinate", "Solar.Planet.Earth.Landscape.Visible",
-          "Solar.Planet.Earth.Landscape.Resolution", "Solar.Planet.Earth.Landscape.Radius",
-          "Solar.Planet.Earth.Landscape.Bitmap.Visible", "Solar.Planet.Earth.Landscape.Bitmap.Width",
-          "Solar.Planet.Earth.Landscape.Bitmap.Height", "Solar.Planet.Earth.Landscape.Bitmap.UpdateByLocation",
-          "Solar.Planet.Earth.Landscape.AutoGetAltitude", "Solar.Planet.Earth.Landscape.Brightness",
-          "ADF.#1.Visible", "ADF.#1.Name.Visible", "CoordinatesLine.AltAzimuthGrid.Color", "ArtificialSatellite.Name.Color",
-          "Meteor.Swarm.Radiant.Name.Color", "Solar.Spacecraft.Name.Color", "FieldOfView.Color", "AngleOfField.Color",
-          "MosaicOfField.Color"})
-        EXPECT_FALSE(engine.Execute(std::string("? ") + key).empty()) << key;
-    // Every row of the coordinate-lines dialog has its show and scale keys.
-    for (const char* grid : {"AltAzimuthGrid", "Equatorial2000Grid", "EquatorialDateGrid", "Equatorial1950Grid",
-                             "EclipticGrid", "GalacticGrid"}) {
-        for (const char* suffix : {".Visible", ".Number.Visible", ".NumberOnBorder.Visible", ".Interval"})
-            EXPECT_FALSE(engine.Execute(std::string("? CoordinatesLine.") + grid + suffix).empty()) << grid << suffix;
-    }
-    for (const char* line : {"Meridian", "Equator2000", "EquatorDate", "Equator1950", "Ecliptic", "GalacticEquator"}) {
-        for (const char* suffix : {".Visible", ".Number.Visible", ".Scale.Visible"})
-            EXPECT_FALSE(engine.Execute(std::string("? CoordinatesLine.") + line + suffix).empty()) << line << suffix;
-    }
-    // Every satellite, swarm and spacecraft answers the dialogs' per-row queries.
     EXPECT_EQ(engine.Execute("? ArtificialSatellite.Count"), "5018");
+    EXPECT_EQ(engine.Execute("? ArtificialSatellite.25544.TLEName"), "ISS (ZARYA)");
+
+    // An empty answer would leave a dialog's control blank, and its OK would refuse to read it.
+    const auto expectAnswered = [&](const std::string& prefix, std::initializer_list<const char*> suffixes) {
+        for (const char* suffix : suffixes)
+            EXPECT_FALSE(engine.Execute("? " + prefix + suffix).empty()) << prefix << suffix;
+    };
+    expectAnswered("ArtificialSatellite.",
+                   {"Name.Visible", "Number.Visible", "Magnitude", "Visible.InShadow", "Name.Color"});
+    expectAnswered("Meteor.", {"Scatter.Visible", "Multiplier", "Swarm.Radiant.Name.Color"});
+    expectAnswered("SkyLight.", {"Visible", "Twilight.Visible", "Moonlight.Visible", "Groundlight.Visible",
+                                 "LightPollution.Visible", "LightPollution.Strength"});
+    expectAnswered("FieldOfView.", {"Visible", "Angle", "Coordinate", "Color"});
+    expectAnswered("AngleOfField.", {"Visible", "Camera", "FocalLength", "HorizontalSize", "VerticalSize", "Coordinate",
+                                     "Color", "Guider.Visible", "Guider.HorizontalSize", "Guider.VerticalSize",
+                                     "Guider.Distance"});
+    expectAnswered("MosaicOfField.", {"Visible", "Camera", "FocalLength", "HorizontalSize", "VerticalSize", "Row",
+                                      "Column", "Overlap", "Coordinate", "Color"});
+    expectAnswered("Solar.Planet.Earth.Landscape.", {"Visible", "Resolution", "Radius", "Bitmap.Visible", "Bitmap.Width",
+                                                     "Bitmap.Height", "Bitmap.UpdateByLocation", "AutoGetAltitude",
+                                                     "Brightness"});
+    expectAnswered("", {"View.Coordinate", "View.Projection", "CoordinatesLine.PrecessionDial.Visible",
+                        "CoordinatesLine.EclipticAxis.Z.Visible", "CoordinatesLine.AltAzimuthGrid.Color",
+                        "GalacticCenterAndPole.Name.Visible", "SolarMotion.Visible",
+                        "Solar.Planet.Earth.Satellite.Moon.Orbit.Visible", "Solar.Spacecraft.Name.Color",
+                        "ADF.#1.File", "ADF.#1.Visible", "ADF.#1.Name.Visible"});
+    // Every row of the coordinate-lines dialog, and every swarm and spacecraft of the lists.
+    for (const char* grid : {"AltAzimuthGrid", "Equatorial2000Grid", "EquatorialDateGrid", "Equatorial1950Grid",
+                             "EclipticGrid", "GalacticGrid"})
+        expectAnswered(std::string("CoordinatesLine.") + grid,
+                       {".Visible", ".Number.Visible", ".NumberOnBorder.Visible", ".Interval"});
+    for (const char* line : {"Meridian", "Equator2000", "EquatorDate", "Equator1950", "Ecliptic", "GalacticEquator"})
+        expectAnswered(std::string("CoordinatesLine.") + line, {".Visible", ".Number.Visible", ".Scale.Visible"});
     const int swarms = std::stoi(engine.Execute("? meteor.swarm.count"));
     EXPECT_EQ(swarms, 44);
     for (int n = 1; n <= swarms; ++n) {
-        const std::string key = "Meteor.Swarm." + engine.Execute("? meteor.swarm.no" + std::to_string(n) + ".englishname");
-        for (const char* suffix : {".Visible", ".Radiant.Visible", ".Radiant.JapaneseName.Visible",
-                                   ".Radiant.EnglishName.Visible", ".Name"})
-            EXPECT_FALSE(engine.Execute("? " + key + suffix).empty()) << key << suffix;
+        const std::string name = engine.Execute("? meteor.swarm.no" + std::to_string(n) + ".englishname");
+        expectAnswered("Meteor.Swarm." + name, {".Visible", ".Radiant.Visible", ".Radiant.JapaneseName.Visible",
+                                                ".Radiant.EnglishName.Visible", ".Name"});
     }
     const int craft = std::stoi(engine.Execute("? Solar.Spacecraft.Count"));
     EXPECT_GE(craft, 12);
     for (int n = 1; n <= craft; ++n) {
         const std::string key = "Solar.Spacecraft.#" + std::to_string(n);
-        for (const char* suffix : {".JapaneseName", ".Visible", ".JapaneseName.Visible", ".EnglishName.Visible",
-                                   ".Trajectory.Visible"})
-            EXPECT_FALSE(engine.Execute("? " + key + suffix).empty()) << key << suffix;
+        expectAnswered(key, {".JapaneseName", ".Visible", ".JapaneseName.Visible", ".EnglishName.Visible",
+                             ".Trajectory.Visible"});
         EXPECT_LT(std::stod(engine.Execute("? " + key + ".data.start")),
                   std::stod(engine.Execute("? " + key + ".data.end")))
             << key;

@@ -29,11 +29,12 @@ DWORD StoredType(const wchar_t* section, const wchar_t* key)
     return type;
 }
 
-TEST_F(RegistryTest, IntegersRoundTripWithEitherFlag)
+// Integers in either stored form, doubles bit for bit (NaN and -0.0 included), and texts beyond
+// the BMP or longer than any buffer a first guess would give.
+TEST_F(RegistryTest, WhatIsWrittenReadsBackExactly)
 {
-    const int values[] = {0, 1, -1, 42, INT_MAX, INT_MIN};
     for (int flag : {0, 1}) {
-        for (int value : values) {
+        for (int value : {0, -1, 42, INT_MAX, INT_MIN}) {
             ASSERT_TRUE(CRegistry::Write(kSection, L"Number", value, flag));
             int read = 12345;
             EXPECT_TRUE(CRegistry::Read(kSection, L"Number", -7, &read, flag));
@@ -41,25 +42,14 @@ TEST_F(RegistryTest, IntegersRoundTripWithEitherFlag)
             EXPECT_EQ(StoredType(kSection, L"Number"), flag ? DWORD{REG_DWORD} : DWORD{REG_SZ}) << "flag " << flag;
         }
     }
-}
-
-TEST_F(RegistryTest, DoublesRoundTripBitForBit)
-{
-    const double values[] = {0.1, -0.0, 0.0, 1e300, -1e-300, 4.9406564584124654e-324, 123.456, 1.0 / 3.0, NAN};
-    for (double value : values) {
+    for (double value : {0.1, -0.0, 1e300, 4.9406564584124654e-324, 1.0 / 3.0, double(NAN)}) {
         ASSERT_TRUE(CRegistry::Write(kSection, L"Real", value));
         double read = 99.0;
         EXPECT_TRUE(CRegistry::Read(kSection, L"Real", 5.0, &read));
         EXPECT_EQ(std::memcmp(&read, &value, sizeof value), 0) << value;
     }
-}
-
-TEST_F(RegistryTest, StringsRoundTripExactly)
-{
-    // Characters beyond the BMP, and a text longer than any buffer a first guess would give.
-    const std::wstring values[] = {L"", L"C:\\Program Files\\キヴェナー\\LndPic\\", L"\U0001F320 \U00029E3D",
-                                   std::wstring(5000, L'星') + L"end"};
-    for (const std::wstring& value : values) {
+    for (const std::wstring& value : {std::wstring(), std::wstring(L"C:\\Program Files\\キヴェナー\\LndPic\\"),
+                                      std::wstring(L"\U0001F320 \U00029E3D"), std::wstring(5000, L'星') + L"end"}) {
         ASSERT_TRUE(CRegistry::Write(kSection, L"Text", value.c_str()));
         CString read(L"stale");
         EXPECT_TRUE(CRegistry::Read(kSection, L"Text", L"default", read));

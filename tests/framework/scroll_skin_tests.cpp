@@ -90,14 +90,7 @@ TEST(CResScaleGetBitmap, StretchesTheSkinOrRefusesWhatItCannotScale)
 
 SCROLLINFO Info(int nMin, int nMax, UINT nPage, int nPos)
 {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    info.nMin = nMin;
-    info.nMax = nMax;
-    info.nPage = nPage;
-    info.nPos = nPos;
-    return info;
+    return SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL, nMin, nMax, nPage, nPos, 0};
 }
 
 TEST(CZenScrollLayout, PlacesTheThumbByThePagesShareOfTheRange)
@@ -165,20 +158,11 @@ TEST(CZenScrollLayout, HitTestsAndDragsLikeTheSystem)
 class SkinnedList : public testing::Test {
 protected:
     static constexpr int kItems = 100;
-    static constexpr UINT kDestroyList = WM_APP + 1;
 
     void SetUp() override
     {
-        static const ATOM atom = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = &SkinnedList::Proc;
-            wc.hInstance = ::GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"KivScrollSkinTestHost";
-            return ::RegisterClassW(&wc);
-        }();
-        (void)atom;
-        m_hHost = ::CreateWindowExW(0, L"KivScrollSkinTestHost", L"", WS_POPUP | WS_VISIBLE, 50, 50, 260, 330,
-                                    nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        m_hHost = ::CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 50, 50, 260, 330, nullptr, nullptr,
+                                    ::GetModuleHandleW(nullptr), nullptr);
         m_hList = ::CreateWindowExW(0, L"ListBox", L"",
                                     WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
                                     10, 10, 200, 300, m_hHost, nullptr, ::GetModuleHandleW(nullptr), nullptr);
@@ -192,28 +176,13 @@ protected:
         ASSERT_TRUE(CResScale(153, 51, TRUE).GetBitmap(&dc, m_skin, source, 0, 0));
         m_cell = CSize(m_skin.GetSize().cx / ZenScrollSkin::kColumns, m_skin.GetSize().cy / ZenScrollSkin::kRows);
         ASSERT_TRUE(SkinWndScroll(&m_list, m_skin));
-        Repaint();
+        ::RedrawWindow(m_hList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     }
 
     void TearDown() override
     {
-        if (::IsWindow(m_hList))
-            m_list.Detach();
+        m_list.Detach();
         ::DestroyWindow(m_hHost);
-    }
-
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == kDestroyList) {
-            ::DestroyWindow(reinterpret_cast<HWND>(lParam));
-            return 0;
-        }
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    }
-
-    void Repaint()
-    {
-        ::RedrawWindow(m_hList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     }
 
     // The bar and its parts, in the list's window coordinates.
@@ -338,7 +307,7 @@ TEST_F(SkinnedList, DraggingTheThumbFollowsThePointer)
 TEST_F(SkinnedList, ADisabledBarIsDrawnDisabledAndIgnoresPresses)
 {
     ::EnableWindow(m_hList, FALSE);
-    Repaint();
+    ::RedrawWindow(m_hList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     const CZenScrollLayout layout = Layout();
     const int middle = (layout.track.left + layout.track.right) / 2;
     EXPECT_EQ(WindowPixel(middle, (layout.track.top + layout.track.bottom) / 2), SkinPixel(kDisabled, 2, m_cell.cx / 2, 4));
@@ -348,13 +317,9 @@ TEST_F(SkinnedList, ADisabledBarIsDrawnDisabledAndIgnoresPresses)
 
 TEST_F(SkinnedList, SurvivesItsWindowDyingDuringAPress)
 {
-    const CZenScrollLayout layout = Layout();
     m_list.Detach();
-    ::PostMessageW(m_hHost, kDestroyList, 0, reinterpret_cast<LPARAM>(m_hList));
-    RECT window{};
-    ::GetWindowRect(m_hList, &window);
-    const POINT at{(layout.down.left + layout.down.right) / 2 + window.left, (layout.down.top + layout.down.bottom) / 2 + window.top};
-    ::SendMessageW(m_hList, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(at.x, at.y));
+    ::PostMessageW(m_hList, WM_CLOSE, 0, 0);  // handled inside the press's own message loop
+    Press(Layout().down.CenterPoint());
     EXPECT_FALSE(::IsWindow(m_hList));
     EXPECT_EQ(::GetCapture(), nullptr);
 }
