@@ -1,5 +1,6 @@
 // State files: loading reports bad lines and keeps the good ones; saving and loading again gives
-// the same state and the same text; the bundled default sky loads cleanly and answers the dialogs.
+// the same state and the same text (reals bit for bit, whatever their size); the bundled default
+// sky loads cleanly and answers the dialogs.
 #include "host/engine/ScriptEngine.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,9 @@ TEST(StateFile, EveryKindOfStateSurvivesSaveAndLoad)
     ScriptEngine engine;
     const std::vector<std::string> commands = {
         "Flag = TRUE", "Count = -42", "Big = 9223372036854775808", "Tiny = 4.9e-324", "Zero = -0.0",
-        "Ratio = 0.1", "Whole = 1234567890123456.0", "Text = \"a;b = c # d\"", "Empty = \"\"",
+        "Ratio = 0.1", "Whole = 1234567890123456.0", "Edge = 999999999999999.9", "Small = 9.999999999999999e-6",
+        "Min = 2.2250738585072014e-308", "Max = -1.7976931348623157e308", "Huge = 1.0e22", "Date = 2451544.123456789",
+        "Text = \"a;b = c # d\"", "Empty = \"\"",
         "Mode = EquatorialDateMean", "Path = \"C:\\KIVDATA\\COMETS.TXT\"", "Nul = \"a\0b\""s,
         "Bytes\xff.\xed\xa0\x80 = \"\xc3(\"", "default Focal = 200", "Focal = 300", "default Same = TRUE",
         "CoordinatesLine.EquatorialGrid.Interval = 5", "Show = 1", "New.X = 2",

@@ -170,6 +170,7 @@ TEST(ChangeDate, AddsTheDeltaInPlaceWithEveryCarry)
         {"BackOverTheSwitch", Date(1582, 10, 15), Days(-1), 0, Date(1582, 10, 4)},
         {"ManySecondsAtOnce", Date(2000, 1, 1), Seconds(86400.0 * 366 + 3661.25), 0, Date(2001, 1, 1, 1, 1, 1.25)},
         {"ZeroDeltaTidiesTheRecord", Date(2000, 1, 32, 24, 60, 60.0), Seconds(0.0), 0, Date(2000, 2, 2, 1, 1, 0.0)},
+        {"NaNSecondsCountAsNone", Date(2000, 1, 1, 0, 0, 10.0), Seconds(std::nan("")), 0, Date(2000, 1, 1, 0, 0, 10.0)},
     };
     for (const auto& row : rows) {
         ACL_DATETIME date = row.date;
@@ -196,10 +197,6 @@ TEST(ChangeDate, StaysDefinedForAnyDelta)
             EXPECT_TRUE(IsValidDate(date));
         }
     }
-    ACL_DATETIME date = Date(2000, 1, 1, 0, 0, 10.0);
-    const ACL_DATETIME nanDelta = Seconds(nan);
-    ChangeDate(&date, &nanDelta, 0);
-    EXPECT_TRUE(SameMoment(date, Date(2000, 1, 1, 0, 0, 10.0), 0.0)) << "NaN seconds count as none";
 }
 
 }  // namespace

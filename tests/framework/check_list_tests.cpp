@@ -18,8 +18,7 @@ protected:
     {
         CZenDialog::OnInitDialog();
         m_list.Attach(IDC_TEST_CHECKLIST, this);
-        const wchar_t* const names[] = {L"木星", L"土星", L"天王星"};
-        for (const wchar_t* name : names)
+        for (const wchar_t* name : {L"木星", L"土星", L"天王星"})
             m_list.AddString(name);
         m_list.SetCheck(0, 1);
         m_list.SetCheck(2, 1);

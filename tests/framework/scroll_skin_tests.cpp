@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -117,11 +118,8 @@ TEST(CZenScrollLayout, PlacesTheThumbByThePagesShareOfTheRange)
         const CZenScrollLayout layout = CZenScrollLayout::Compute(bar, row.info, 17, 8, row.enabled);
         EXPECT_EQ(layout.up, CRect(0, 0, 17, 17)) << row.name;
         EXPECT_EQ(layout.down, CRect(0, 200, 17, 217)) << row.name;
-        if (row.thumb.IsRectEmpty()) {
-            EXPECT_TRUE(layout.thumb.IsRectEmpty()) << row.name;
-        } else {
-            EXPECT_EQ(layout.thumb, row.thumb) << row.name << ": top " << layout.thumb.top << " bottom " << layout.thumb.bottom;
-        }
+        EXPECT_EQ(layout.thumb.IsRectEmpty() ? CRect() : layout.thumb, row.thumb)
+            << row.name << ": top " << layout.thumb.top << " bottom " << layout.thumb.bottom;
     }
 }
 
@@ -154,18 +152,15 @@ TEST(CZenScrollLayout, HitTestsAndDragsLikeTheSystem)
     EXPECT_EQ(layout.PosFromThumbTop(1000), 90);
 }
 
-// A visible window with a list box of 100 rows whose vertical bar carries the skin.
+// A visible list box of 100 rows whose vertical bar carries the skin.
 class SkinnedList : public testing::Test {
 protected:
     static constexpr int kItems = 100;
 
     void SetUp() override
     {
-        m_hHost = ::CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 50, 50, 260, 330, nullptr, nullptr,
-                                    ::GetModuleHandleW(nullptr), nullptr);
-        m_hList = ::CreateWindowExW(0, L"ListBox", L"",
-                                    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-                                    10, 10, 200, 300, m_hHost, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        m_hList = ::CreateWindowExW(0, L"ListBox", L"", WS_POPUP | WS_VISIBLE | WS_BORDER | WS_VSCROLL |
+                                    LBS_NOINTEGRALHEIGHT, 60, 60, 200, 300, nullptr, nullptr, nullptr, nullptr);
         for (int i = 0; i < kItems; ++i)
             ::SendMessageW(m_hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"row"));
         m_list.Attach(m_hList);
@@ -179,11 +174,7 @@ protected:
         ::RedrawWindow(m_hList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     }
 
-    void TearDown() override
-    {
-        m_list.Detach();
-        ::DestroyWindow(m_hHost);
-    }
+    void TearDown() override { ::DestroyWindow(m_list.Detach()); }
 
     // The bar and its parts, in the list's window coordinates.
     CZenScrollLayout Layout() const
@@ -237,7 +228,6 @@ protected:
         return client.bottom / static_cast<int>(::SendMessageW(m_hList, LB_GETITEMHEIGHT, 0, 0));
     }
 
-    HWND m_hHost = nullptr;
     HWND m_hList = nullptr;
     CListBox m_list;
     CBitmap m_skin;

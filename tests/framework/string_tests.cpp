@@ -7,28 +7,24 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
 
-struct FormatCase {
-    const wchar_t* expected;
-    std::function<CString()> format;
-};
-
-template <typename... Args>
-std::function<CString()> Formatted(const wchar_t* format, Args... args)
+// What Format makes of the arguments; given a string id, it formats with the string table's text.
+template <typename Format, typename... Args>
+CString Formatted(Format format, Args... args)
 {
-    return [=] {
-        CString text;
-        text.Format(format, args...);
-        return text;
-    };
+    CString text;
+    text.Format(format, args...);
+    return text;
 }
 
 TEST(CStringFormat, ConvertsAsTheDialogsNeed)
 {
-    const FormatCase rows[] = {
+    const struct {
+        const wchar_t* expected;
+        CString actual;
+    } rows[] = {
         {L"-7", Formatted(L"%d", -7)},
         {L"4294967295", Formatted(L"%u", 4294967295u)},
         {L"05", Formatted(L"%02d", 5)},
@@ -44,20 +40,15 @@ TEST(CStringFormat, ConvertsAsTheDialogsNeed)
         {L"100%", Formatted(L"%d%%", 100)},
         {L"ff FF", Formatted(L"%x %X", 255, 255)},
         {L"%q", Formatted(L"%q")},  // an unknown conversion stays visible
+        {L"衛星 は 3 件", Formatted(UINT{IDS_TEST_COUNT_FORMAT}, L"衛星", 3)},
+        {L"> Strength = 0.7", [] {
+             CString text(L"> ");
+             text.AppendFormat(L"%s = %.1f", L"Strength", 0.7);
+             return text;
+         }()},
     };
-    for (const FormatCase& row : rows)
-        EXPECT_EQ(row.format(), row.expected);
-}
-
-TEST(CStringFormat, AppendsAndFormatsFromTheStringTable)
-{
-    CString text(L"> ");
-    text.AppendFormat(L"%s = %.1f", L"SkyLight.LightPollution.Strength", 0.7);
-    EXPECT_EQ(text, L"> SkyLight.LightPollution.Strength = 0.7");
-
-    CString counted;
-    counted.Format(IDS_TEST_COUNT_FORMAT, L"衛星", 3);
-    EXPECT_EQ(counted, L"衛星 は 3 件");
+    for (const auto& row : rows)
+        EXPECT_EQ(row.actual, row.expected);
 }
 
 TEST(CStringLoadString, SearchesTheModuleThenTheApplicationThenTheFramework)

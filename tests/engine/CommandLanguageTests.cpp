@@ -1,5 +1,7 @@
 // The command language as a dialog meets it: answer forms, accepted statement shapes, host
-// commands, and commands that are refused without any effect.
+// commands, commands that are refused without any effect, and the collections behind the key
+// paths: satellites by position and number, swarms by position and English name, spacecraft and
+// ADF slots by "#", their counts and derived keys, and the keys that only look like item paths.
 #include "host/engine/ScriptEngine.h"
 
 #include <gtest/gtest.h>
@@ -34,16 +36,6 @@ TEST(Answers, EachValueKindAnswersInItsOwnForm)
         ScriptEngine engine;
         ASSERT_EQ(engine.Execute(row.statement), "OK") << row.statement;
         EXPECT_EQ(engine.Execute("? K"), row.answer) << row.statement;
-    }
-}
-
-TEST(Answers, UnknownKeysAndPathsWithoutAnItemAnswerEmpty)
-{
-    ScriptEngine engine;
-    ASSERT_EQ(engine.Execute("SkyLight.Visible = TRUE"), "OK");
-    for (const char* query : {"? SkyLight.Moonlight.Visible", "? SkyLight", "? SkyLight.Visible.X", "? ADF.#1.File",
-                              "? ADF.#0.File", "? ADF.#41.File", "? Solar.Spacecraft.#x.Visible"}) {
-        EXPECT_EQ(engine.Execute(query), "") << query;
     }
 }
 
@@ -114,14 +106,13 @@ TEST(HostCommands, ShowCountsRedrawsPerKindOnlyWhenTheCommandSucceeds)
 TEST(HostCommands, InitAdfEmptiesOneSlot)
 {
     ScriptEngine engine;
-    ASSERT_EQ(engine.Execute("ADF.#1.File = \"A.TXT\";ADF.#2.File = \"B.TXT\";ADF.#2.Name.Visible = TRUE"), "OK");
-    ASSERT_EQ(engine.Execute("ADF.#40.File = \"Z.TXT\""), "OK");
-    ASSERT_EQ(engine.Execute("Init ADF.#2"), "OK");
-    EXPECT_EQ(engine.Execute("? ADF.#2.File"), "");
-    EXPECT_EQ(engine.Execute("? ADF.#2.Name.Visible"), "");
+    ASSERT_EQ(engine.Execute("ADF.#1.File = \"A.TXT\";ADF.#2.File = \"B.TXT\";ADF.#2.Name.Visible = TRUE;"
+                             "ADF.#40.File = \"Z.TXT\""),
+              "OK");
+    ASSERT_EQ(engine.Execute("Init ADF.#2; init adf.#40;"), "OK");
+    for (const char* query : {"? ADF.#2.File", "? ADF.#2.Name.Visible", "? ADF.#40.File"})
+        EXPECT_EQ(engine.Execute(query), "") << query;
     EXPECT_EQ(engine.Execute("? ADF.#1.File"), "A.TXT");
-    ASSERT_EQ(engine.Execute("init adf.#40;"), "OK");
-    EXPECT_EQ(engine.Execute("? ADF.#40.File"), "");
     // The dialog's OK clears every slot, filled or not, before it refills the ticked ones.
     ASSERT_EQ(engine.Execute("Init ADF.#2; ADF.#2.File = \"C.TXT\""), "OK");
     EXPECT_EQ(engine.Execute("? ADF.#2.File"), "C.TXT");
@@ -218,19 +209,124 @@ TEST(BadInput, HugeAndBinaryTextsAreAnsweredAndKeptAsData)
 TEST(Journal, RecordsEveryCommandWithItsAnswerButNotTheStateFile)
 {
     ScriptEngine engine;
-    std::vector<std::pair<std::string, std::string>> journal;
+    std::vector<std::string> journal;  // "command -> answer", the answer cut after five characters
     engine.SetJournalSink([&](std::string_view command, std::string_view answer) {
-        journal.emplace_back(std::string(command), std::string(answer));
+        journal.push_back(std::string(command) + " -> " + std::string(answer.substr(0, 5)));
     });
-    engine.Execute("a = 1");
-    engine.Execute("? A");
-    engine.Execute("bogus");
+    for (const char* command : {"a = 1", "? A", "bogus"})
+        engine.Execute(command);
     engine.LoadState("b = 2\n");
-    ASSERT_EQ(journal.size(), 3u);
-    EXPECT_EQ(journal[0], (std::pair<std::string, std::string>("a = 1", "OK")));
-    EXPECT_EQ(journal[1], (std::pair<std::string, std::string>("? A", "1")));
-    EXPECT_EQ(journal[2].first, "bogus");
-    EXPECT_EQ(journal[2].second.rfind("ERROR", 0), 0u);
+    EXPECT_EQ(journal, (std::vector<std::string>{"a = 1 -> OK", "? A -> 1", "bogus -> ERROR"}));
+}
+
+// ---- collections ----
+
+struct QueryRow {
+    const char* query;
+    const char* answer;
+};
+
+// Runs the commands on a fresh engine, checks each query's answer and returns the saved state.
+std::string Expect(const std::vector<std::string>& commands, const std::vector<QueryRow>& rows)
+{
+    ScriptEngine engine;
+    for (const std::string& command : commands)
+        EXPECT_EQ(engine.Execute(command), "OK") << command;
+    for (const QueryRow& row : rows)
+        EXPECT_EQ(engine.Execute(row.query), row.answer) << row.query;
+    return engine.SaveState();
+}
+
+TEST(Satellites, PositionAndNumberNameTheSameItem)
+{
+    Expect({"New ArtificialSatellite.694", "New ArtificialSatellite.25544", "New ArtificialSatellite.007",
+            "ArtificialSatellite.25544.TLEName = \"ISS (ZARYA)\"", "ArtificialSatellite.No1.Visible = False",
+            "artificialsatellite.no2.visible = True", "ArtificialSatellite.7.LocalName = \"x\""},
+           {
+               {"? artificialsatellite.count", "3"}, {"? ArtificialSatellite.No1.Number", "694"},
+               {"? ArtificialSatellite.No3.Number", "7"}, {"? ArtificialSatellite.0007.Number", "7"},
+               {"? ArtificialSatellite.No2.TLEName", "ISS (ZARYA)"}, {"? ArtificialSatellite.25544.Visible", "TRUE"},
+               {"? ArtificialSatellite.694.Visible", "FALSE"}, {"? ArtificialSatellite.No03.LocalName", "x"},
+               {"? ArtificialSatellite.No3.Visible", ""}, {"? ArtificialSatellite.No4.Number", ""},
+               {"? ArtificialSatellite.12345.Number", ""}, {"? ArtificialSatellite.25544", ""},
+           });
+}
+
+TEST(Satellites, LookalikeKeysAreOrdinarySettings)
+{
+    Expect({"New ArtificialSatellite.694", "ArtificialSatellite.Name.Visible = True",
+            "ArtificialSatellite.Number.Visible = False", "ArtificialSatellite.Visible.InShadow = True",
+            "ArtificialSatellite.Nox.Visible = TRUE"},
+           {
+               {"? ArtificialSatellite.Name.Visible", "TRUE"}, {"? ArtificialSatellite.Number.Visible", "FALSE"},
+               {"? ArtificialSatellite.Visible.InShadow", "TRUE"}, {"? ArtificialSatellite.Nox.Visible", "TRUE"},
+               {"? ArtificialSatellite.No1.Visible", ""}, {"? ArtificialSatellite.Count", "1"},
+               {"? ArtificialSatellite.Name", ""}, {"? ArtificialSatellite.Name.Visible.X", ""},
+           });
+}
+
+TEST(Swarms, PositionAndEnglishNameNameTheSameItem)
+{
+    Expect({"New Meteor.Swarm.Leonis Minorids", "New Meteor.Swarm.December Leonis Minorids",
+            "New Meteor.Swarm.α-Centaurids", "Meteor.Swarm.No1.Name = \"こじし座流星群\"",
+            "Meteor.Swarm.december leonis minorids.Visible = True",
+            "Meteor.Swarm.α-centaurids.Radiant.EnglishName.Visible = False;"},
+           {
+               {"? meteor.swarm.count", "3"}, {"? meteor.swarm.no1.name", "こじし座流星群"},
+               {"? meteor.swarm.no3.englishname", "α-Centaurids"},
+               {"? Meteor.Swarm.Leonis Minorids.EnglishName", "Leonis Minorids"},
+               {"? Meteor.Swarm.No2.Visible", "TRUE"}, {"? Meteor.Swarm.Leonis Minorids.Visible", ""},
+               {"? Meteor.Swarm.No3.Radiant.EnglishName.Visible", "FALSE"}, {"? Meteor.Swarm.No4.Visible", ""},
+               {"? Meteor.Swarm.Perseids.Visible", ""},
+           });
+}
+
+TEST(Swarms, TheLongestMatchingNameWins)
+{
+    Expect({"Meteor.Swarm.Radiant.Name.Color = \"#FF8C00\"", "New Meteor.Swarm.A", "New Meteor.Swarm.A.B",
+            "Meteor.Swarm.A.B.Visible = TRUE", "Meteor.Swarm.A.C = 1", "Meteor.Swarm.No1.B.Visible = FALSE"},
+           {
+               {"? Meteor.Swarm.Radiant.Name.Color", "#FF8C00"}, {"? Meteor.Swarm.No2.Visible", "TRUE"},
+               {"? Meteor.Swarm.No1.Visible", ""}, {"? Meteor.Swarm.No1.C", "1"},
+               {"? Meteor.Swarm.No1.B.Visible", "FALSE"},
+           });
+}
+
+TEST(Swarms, ASwarmNamedRadiantLeavesTheSettingOfThatNameAlone)
+{
+    const std::string saved = Expect({"Meteor.Swarm.Radiant.Name.Color = \"#FF8C00\"", "New Meteor.Swarm.Radiant",
+                                      "Meteor.Swarm.Radiant.Name.Color = \"#000000\""},
+                                     {{"? Meteor.Swarm.No1.Name.Color", "#000000"}});
+    EXPECT_NE(saved.find("\nMeteor.Swarm.Radiant.Name.Color = \"#FF8C00\"\n"), std::string::npos) << saved;
+}
+
+TEST(Spacecraft, NumberedInCreationOrder)
+{
+    Expect({"New Solar.Spacecraft.#1", "New Solar.Spacecraft.#2", "Solar.Spacecraft.#1.JapaneseName = \"ボイジャー1号\"",
+            "Solar.Spacecraft.#2.data.start = 2443391.5", "Solar.Spacecraft.Name.Color = \"#00BFFF\""},
+           {
+               {"? Solar.Spacecraft.Count", "2"}, {"? Solar.Spacecraft.#1.JapaneseName", "ボイジャー1号"},
+               {"? solar.spacecraft.#2.DATA.START", "2443391.5"}, {"? Solar.Spacecraft.#3.Visible", ""},
+               {"? Solar.Spacecraft.#x.Visible", ""}, {"? Solar.Spacecraft.Name.Color", "#00BFFF"},
+           });
+}
+
+TEST(Aliases, EquatorialGridNamesTheGridOfDate)
+{
+    const std::string saved =
+        Expect({"CoordinatesLine.EquatorialDateGrid.Interval = 5", "coordinatesline.equatorialgrid.interval = 2"},
+               {{"? CoordinatesLine.EquatorialDateGrid.Interval", "2"},
+                {"? CoordinatesLine.EquatorialGrid.Interval", "2"},
+                {"? CoordinatesLine.EquatorialGridX.Interval", ""}});
+    EXPECT_NE(saved.find("\nCoordinatesLine.EquatorialDateGrid.Interval = 2\n"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("equatorialgrid"), std::string::npos) << saved;
+}
+
+TEST(AdfSlots, FortySlotsExistFromTheStart)
+{
+    Expect({"ADF.#1.File = \"A.TXT\"", "adf.#40.visible = TRUE", "ADF.#007.Name.Visible = TRUE", "ADF.Visible = TRUE"},
+           {{"? ADF.#1.File", "A.TXT"}, {"? ADF.#40.Visible", "TRUE"}, {"? ADF.#7.Name.Visible", "TRUE"},
+            {"? ADF.Visible", "TRUE"}, {"? ADF.#2.File", ""}, {"? ADF.#0.File", ""}, {"? ADF.#41.File", ""}});
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
-// The picture class: the sizes its header guard reads and the limits it keeps a decoder within;
-// pictures this test writes itself (BMP and PNG) load at their size from every path spelling,
-// and files that are cut off, empty or lying about their size fail cleanly.
+// Files: the common-file path helpers; the picture class, with the sizes its header guard reads
+// and the limits it keeps a decoder within, on files this test writes itself (BMP and PNG) from
+// every path spelling and on files that are cut off, empty or lying about their size; and the
+// file dialog, answered by the driver's file action as a user would answer it.
 #include "framework/kivcom/CommonFile.h"
+#include "framework/kivdcm/ZenFileDialog.h"
 #include "platform/afx/Image.h"
+#include "tests/support/FrameworkTables.h"
 #include "tests/support/PictureFiles.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +22,36 @@ namespace {
 using kivtest::Bytes;
 using kivtest::MakeBmp;
 using kivtest::MakePng;
+
+TEST(CommonFileGetPathName, GivesTheFolderEndingInABackslash)
+{
+    const struct {
+        const wchar_t* path;
+        const wchar_t* folder;
+    } rows[] = {
+        {L"C:\\Kivenar\\LndPic\\day.png", L"C:\\Kivenar\\LndPic\\"},
+        {L"C:\\Kivenar\\LndPic\\", L"C:\\Kivenar\\LndPic\\"},
+        {L"C:\\day.png", L"C:\\"},
+        {L"C:/Kivenar/LndPic/day.png", L"C:\\Kivenar\\LndPic\\"},
+        {L"C:\\Kivenar/mixed\\day.png", L"C:\\Kivenar\\mixed\\"},
+        {L"\\\\server\\share\\星図\\comets.txt", L"\\\\server\\share\\星図\\"},
+        {L"day.png", L""},
+        {L"C:day.png", L""},
+        {L"", L""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CCommonFile::GetPathName(row.path), row.folder) << testing::PrintToString(std::wstring(row.path));
+    EXPECT_EQ(CCommonFile::GetPathName(nullptr), L"");
+}
+
+TEST(CommonFileGetModulePath, IsTheFolderOfTheProgram)
+{
+    const CString folder = CCommonFile::GetModulePath();
+    ASSERT_FALSE(folder.IsEmpty());
+    EXPECT_EQ(folder.Right(1), L"\\");
+    const CString program = folder + L"framework_tests.exe";
+    EXPECT_NE(::GetFileAttributesW(program), INVALID_FILE_ATTRIBUTES) << "the program lies in that folder";
+}
 
 std::wstring Folder(const std::wstring& name)
 {
@@ -116,6 +149,26 @@ TEST(ImageFile, PicturesLoadFromEveryPathSpellingAndBadFilesFailCleanly)
     }
     CImage missing;
     EXPECT_TRUE(FAILED(missing.Load(L"C:\\no such folder\\picture.png")));
+}
+
+TEST(ZenFileDialog, ReturnsTheFileTheUserChoseOrNothingOnCancel)
+{
+    const std::wstring chosen = Write(Folder(L"kivfiles") + L"追加天体テスト.adf", {});
+    const struct {
+        std::wstring answer;
+        INT_PTR result;
+        const wchar_t* name;
+    } rows[] = {{chosen, IDOK, L"追加天体テスト.adf"}, {L"cancel", IDCANCEL, L""}};
+    for (const auto& row : rows) {
+        kivhost::HostSession session;
+        CZenFileDialog dialog(TRUE, nullptr, L"", OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
+                              L"データファイル (*.adf)|*.adf|すべてのファイル (*.*)|*.*||", &session.Window());
+        EXPECT_EQ(kivtest::DriveModal(session, {L"file " + row.answer}, [&] { return dialog.DoModal(); }), row.result);
+        EXPECT_EQ(dialog.GetFileName(), row.name);
+        const std::wstring path = row.result == IDOK ? chosen : L"";
+        EXPECT_EQ(dialog.GetPathName().CompareNoCase(path.c_str()), 0) << testing::PrintToString(dialog.GetPathName().str());
+    }
+    ::DeleteFileW(chosen.c_str());
 }
 
 }  // namespace
