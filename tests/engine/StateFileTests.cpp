@@ -47,9 +47,7 @@ TEST(StateFile, EveryKindOfStateSurvivesSaveAndLoad)
     for (const std::string& command : commands)
         ASSERT_EQ(engine.Execute(command), "OK") << command;
     ExpectRoundTrip(engine);
-
-    ScriptEngine empty;
-    ExpectRoundTrip(empty);
+    ExpectRoundTrip(ScriptEngine());
 }
 
 TEST(StateFile, SameStateSeesEveryDifference)
@@ -112,7 +110,6 @@ TEST(DefaultSky, LoadsWithoutErrorsAndAnswersEveryDialogQuery)
         ADD_FAILURE() << "line " << error.line << ": " << error.message;
     EXPECT_EQ(engine.RedrawCount("Sky") + engine.RedrawCount("Stellar"), 0);
     EXPECT_EQ(engine.Execute("? ArtificialSatellite.Count"), "5018");
-    EXPECT_EQ(engine.Execute("? ArtificialSatellite.25544.TLEName"), "ISS (ZARYA)");
 
     // An empty answer would leave a dialog's control blank, and its OK would refuse to read it.
     const auto expectAnswered = [&](const std::string& prefix, std::initializer_list<const char*> suffixes) {

@@ -32,8 +32,7 @@ private:
 // The list's rows, as the driver's dump reports them after the actions.
 std::vector<std::wstring> RunChecks(std::vector<std::wstring> script)
 {
-    script.push_back(L"dump");
-    script.push_back(L"cancel");
+    script.insert(script.end(), {L"dump", L"cancel"});
     kivhost::HostSession session;
     CCheckListDialog dialog(&session.Window());
     kivtest::DriveModal(session, script, [&] { return dialog.DoModal(); });

@@ -113,7 +113,6 @@ TEST(DDX_Double, WritesTheTrimmedTextFormUnlessTheEditShowsTheValueAlready)
         {2.5, 0, 7, nullptr, L"", L"2.5"},
         {1.0 / 3.0, 0, 7, nullptr, L"", L"0.3333333"},
         {2.0, 2, 7, nullptr, L"", L"2.00"},
-        {1e-8, 0, 7, nullptr, L"", L"0"},
         {-12.75, 0, 1, nullptr, L"", L"-12.8"},
         {123456789.126, 0, 2, nullptr, L"", L"123456789.13"},
         {7.0, 0, 0, nullptr, L"", L"7"},

@@ -33,7 +33,6 @@ TEST(CommonFileGetPathName, GivesTheFolderEndingInABackslash)
         {L"C:\\Kivenar\\LndPic\\", L"C:\\Kivenar\\LndPic\\"},
         {L"C:\\day.png", L"C:\\"},
         {L"C:/Kivenar/LndPic/day.png", L"C:\\Kivenar\\LndPic\\"},
-        {L"C:\\Kivenar/mixed\\day.png", L"C:\\Kivenar\\mixed\\"},
         {L"\\\\server\\share\\星図\\comets.txt", L"\\\\server\\share\\星図\\"},
         {L"day.png", L""},
         {L"C:day.png", L""},
