@@ -5,62 +5,29 @@
 
 #include <cmath>
 #include <limits>
-#include <ostream>
-#include <sstream>
+#include <tuple>
 
 namespace {
 
 ACL_DATETIME Date(int year, int month, int day, int hour = 0, int minute = 0, double second = 0.0)
 {
-    ACL_DATETIME date;
-    date.nYear = year;
-    date.nMonth = month;
-    date.nDay = day;
-    date.nHour = hour;
-    date.nMinute = minute;
-    date.dSecond = second;
-    return date;
+    return ACL_DATETIME{year, month, day, hour, minute, second};
 }
 
-void Describe(const ACL_DATETIME& d, std::ostream* os)
+// The same date, and the same time of day within the tolerance, with every field in its range: a
+// carry that was not made shows, and a Julian day that a double cannot hold exactly may still
+// give 21:35:59.99998 for 21:36.
+testing::AssertionResult SameMoment(const ACL_DATETIME& actual, const ACL_DATETIME& expected, double tolerance = 1e-3)
 {
-    *os << d.nYear << "-" << d.nMonth << "-" << d.nDay << " " << d.nHour << ":" << d.nMinute << ":" << d.dSecond;
-}
-
-testing::AssertionResult Mismatch(const ACL_DATETIME& actual, const ACL_DATETIME& expected)
-{
-    std::ostringstream text;
-    text << "got ";
-    Describe(actual, &text);
-    text << ", expected ";
-    Describe(expected, &text);
-    return testing::AssertionFailure() << text.str();
-}
-
-// Field by field: a carry that was not made shows.
-testing::AssertionResult SameDate(const ACL_DATETIME& actual, const ACL_DATETIME& expected, double secondTolerance = 1e-3)
-{
-    if (actual.nYear == expected.nYear && actual.nMonth == expected.nMonth && actual.nDay == expected.nDay &&
-        actual.nHour == expected.nHour && actual.nMinute == expected.nMinute &&
-        std::fabs(actual.dSecond - expected.dSecond) <= secondTolerance)
-        return testing::AssertionSuccess();
-    return Mismatch(actual, expected);
-}
-
-double SecondsOfDay(const ACL_DATETIME& d)
-{
-    return d.nHour * 3600.0 + d.nMinute * 60.0 + d.dSecond;
-}
-
-// The same day and nearly the same time: a Julian day that a double cannot hold exactly may give
-// 21:35:59.99998 for 21:36.
-testing::AssertionResult SameMoment(const ACL_DATETIME& actual, const ACL_DATETIME& expected)
-{
+    const auto secondsOfDay = [](const ACL_DATETIME& d) { return d.nHour * 3600.0 + d.nMinute * 60.0 + d.dSecond; };
     if (actual.nYear == expected.nYear && actual.nMonth == expected.nMonth && actual.nDay == expected.nDay &&
         actual.nMinute >= 0 && actual.nMinute < 60 && actual.dSecond >= 0 && actual.dSecond < 60 &&
-        std::fabs(SecondsOfDay(actual) - SecondsOfDay(expected)) <= 1e-3)
+        std::fabs(secondsOfDay(actual) - secondsOfDay(expected)) <= tolerance)
         return testing::AssertionSuccess();
-    return Mismatch(actual, expected);
+    const auto text = [](const ACL_DATETIME& d) {
+        return testing::PrintToString(std::make_tuple(d.nYear, d.nMonth, d.nDay, d.nHour, d.nMinute, d.dSecond));
+    };
+    return testing::AssertionFailure() << "got " << text(actual) << ", expected " << text(expected);
 }
 
 bool IsValidDate(const ACL_DATETIME& d)
@@ -69,68 +36,41 @@ bool IsValidDate(const ACL_DATETIME& d)
            d.nMinute >= 0 && d.nMinute <= 59 && d.dSecond >= 0.0 && d.dSecond < 60.0;
 }
 
-struct KnownDay {
+// Published reference dates, both sides of the calendar switch and before year 1.
+const struct KnownDay {
     double jd;
     ACL_DATETIME date;
-};
-
-// Published reference dates, both sides of the calendar switch and before year 1.
-const KnownDay kKnownDays[] = {
+} kKnownDays[] = {
     {2451545.0, Date(2000, 1, 1, 12)},
     {2299160.5, Date(1582, 10, 15)},       // first day of the Gregorian calendar
     {2299159.5, Date(1582, 10, 4)},        // last day of the Julian calendar
-    {2299160.0, Date(1582, 10, 4, 12)},
     {2299161.49, Date(1582, 10, 15, 23, 45, 36.0)},
     {0.0, Date(-4712, 1, 1, 12)},
-    {-0.5, Date(-4712, 1, 1)},
     {-1.0, Date(-4713, 12, 31, 12)},
     {1721423.5, Date(1, 1, 1)},            // Julian 0001-01-01
-    {1721057.5, Date(0, 1, 1)},            // year 0 (1 BC) is a Julian leap year...
-    {1721116.5, Date(0, 2, 29)},
-    {1355866.5, Date(-1000, 2, 29)},       // ...as is -1000
+    {1355866.5, Date(-1000, 2, 29)},       // a Julian leap year before year 1
     {1355671.4, Date(-1001, 8, 17, 21, 36)},
     {-999999.5, Date(-7450, 2, 25)},
-    {1842713.0, Date(333, 1, 27, 12)},
     {2026871.8, Date(837, 4, 10, 7, 12)},
-    {2305447.5, Date(1600, 1, 1)},
-    {2341972.5, Date(1700, 1, 1)},
-    {2415020.5, Date(1900, 1, 1)},
     {2436116.31, Date(1957, 10, 4, 19, 26, 24.0)},
-    {2447332.0, Date(1988, 6, 19, 12)},
-    {2451179.5, Date(1999, 1, 1)},
-    {2451603.5, Date(2000, 2, 29)},
-    {2451604.5, Date(2000, 3, 1)},
-    {2488069.5, Date(2100, 1, 1)},
     {5373484.5, Date(10000, 1, 1)},
 };
 
-TEST(JdToDate2, GivesTheKnownDates)
+TEST(JdToDate2, GivesTheKnownDatesAndDateToJd2TheirDays)
 {
     for (const KnownDay& known : kKnownDays) {
         ACL_DATETIME date;
         JdToDate2(known.jd, &date);
         EXPECT_TRUE(SameMoment(date, known.date)) << "JD " << known.jd;
-    }
-}
-
-TEST(DateToJd2, GivesTheKnownJulianDays)
-{
-    for (const KnownDay& known : kKnownDays)
         EXPECT_NEAR(DateToJd2(&known.date), known.jd, 1e-8) << "JD " << known.jd;
-}
-
-bool IsLeap(int year, bool gregorian)
-{
-    const int inCycle = ((year % 4) + 4) % 4;
-    if (!gregorian)
-        return inCycle == 0;
-    return inCycle == 0 && (year % 100 != 0 || year % 400 == 0);
+    }
 }
 
 int DaysInMonth(int year, int month, bool gregorian)
 {
     static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeap(year, gregorian) ? 29 : kDays[month - 1];
+    const bool leap = year % 4 == 0 && (!gregorian || year % 100 != 0 || year % 400 == 0);
+    return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 // The calendar date after a given one, told independently of the code under test.
@@ -146,9 +86,9 @@ ACL_DATETIME NextDay(const ACL_DATETIME& d)
     return Date(d.nYear + 1, 1, 1);
 }
 
-// Every day from 4800 BC to AD 2600 follows the one before it: this covers every leap rule of
-// both calendars, the switch, and the years before year 1.
-TEST(JdToDate2, EveryDayFollowsTheDayBefore)
+// Every day from 4800 BC to AD 2600 follows the one before it and reads back as its Julian day:
+// this covers every leap rule of both calendars, the switch, and the years before year 1.
+TEST(JdToDate2, EveryDayFollowsTheDayBeforeAndReadsBack)
 {
     const double first = -32000.5;
     const double last = 2670000.5;
@@ -158,9 +98,9 @@ TEST(JdToDate2, EveryDayFollowsTheDayBefore)
     for (double jd = first + 1; jd <= last && failures < 5; jd += 1) {
         ACL_DATETIME date;
         JdToDate2(jd, &date);
-        const ACL_DATETIME expected = NextDay(previous);
-        if (!SameDate(date, expected, 0.0)) {
-            ADD_FAILURE() << "JD " << jd << ": " << SameDate(date, expected, 0.0).message();
+        const testing::AssertionResult same = SameMoment(date, NextDay(previous), 0.0);
+        if (!same || DateToJd2(&date) != jd) {
+            ADD_FAILURE() << "JD " << jd << ": " << same.message() << ", read back as " << DateToJd2(&date);
             ++failures;
         }
         previous = date;
@@ -185,21 +125,12 @@ TEST(JdToDate2, GivesADefinedDateForAnyNumber)
 {
     ACL_DATETIME date;
     JdToDate2(std::numeric_limits<double>::quiet_NaN(), &date);
-    EXPECT_TRUE(SameDate(date, Date(0, 0, 0), 0.0)) << "NaN names no date";
-
+    EXPECT_TRUE(SameMoment(date, Date(0, 0, 0), 0.0)) << "NaN names no date";
     const double inf = std::numeric_limits<double>::infinity();
-    const struct {
-        double jd;
-        bool future;
-    } extremes[] = {{inf, true}, {1e300, true}, {std::numeric_limits<double>::max(), true}, {-inf, false}, {-1e300, false}};
-    for (const auto& extreme : extremes) {
-        JdToDate2(extreme.jd, &date);
-        EXPECT_TRUE(IsValidDate(date)) << extreme.jd;
-        if (extreme.future) {
-            EXPECT_GT(date.nYear, 1'000'000'000) << extreme.jd;
-        } else {
-            EXPECT_LT(date.nYear, -1'000'000'000) << extreme.jd;
-        }
+    for (const double jd : {inf, 1e300, std::numeric_limits<double>::max(), -inf, -1e300}) {
+        JdToDate2(jd, &date);
+        EXPECT_TRUE(IsValidDate(date)) << jd;
+        EXPECT_GT(jd > 0 ? date.nYear : -date.nYear, 1'000'000'000) << jd;
     }
 }
 
@@ -208,65 +139,45 @@ TEST(DateToJd2, ReadsTheSkippedDaysAsJulianDates)
     // 1582-10-10 never existed; read as a Julian date it is the Gregorian 1582-10-20.
     const ACL_DATETIME skipped = Date(1582, 10, 10);
     EXPECT_DOUBLE_EQ(DateToJd2(&skipped), 2299165.5);
-    ACL_DATETIME date;
-    JdToDate2(DateToJd2(&skipped), &date);
-    EXPECT_TRUE(SameDate(date, Date(1582, 10, 20)));
 }
 
-struct ChangeCase {
-    const char* name;
-    ACL_DATETIME date;
-    ACL_DATETIME delta;
-    int calendar;
-    ACL_DATETIME expected;
-};
+ACL_DATETIME Seconds(double s) { return Date(0, 0, 0, 0, 0, s); }
+ACL_DATETIME Days(int d) { return Date(0, 0, d); }
 
-class ChangeDateCases : public testing::TestWithParam<ChangeCase> {};
-
-TEST_P(ChangeDateCases, AddsTheDeltaInPlace)
+TEST(ChangeDate, AddsTheDeltaInPlaceWithEveryCarry)
 {
-    const ChangeCase& c = GetParam();
-    ACL_DATETIME date = c.date;
-    ChangeDate(&date, &c.delta, c.calendar);
-    EXPECT_TRUE(SameDate(date, c.expected, 1e-9));
+    const struct {
+        const char* name;
+        ACL_DATETIME date;
+        ACL_DATETIME delta;
+        int calendar;
+        ACL_DATETIME expected;
+    } rows[] = {
+        {"NoCarryBelowAMinute", Date(2000, 1, 1, 0, 0, 59.4), Seconds(0.5), 0, Date(2000, 1, 1, 0, 0, 59.9)},
+        {"SecondsIntoTheNextYear", Date(1999, 12, 31, 23, 59, 59.6), Seconds(0.5), 0, Date(2000, 1, 1, 0, 0, 0.1)},
+        {"IntoTheGregorianCalendar", Date(1582, 10, 4, 23, 59, 59.6), Seconds(0.5), 0, Date(1582, 10, 15, 0, 0, 0.1)},
+        {"GregorianThroughout", Date(1582, 10, 4, 23, 59, 59.6), Seconds(0.5), 1, Date(1582, 10, 5, 0, 0, 0.1)},
+        {"JulianLeapDay1500", Date(1500, 2, 28), Days(1), 0, Date(1500, 2, 29)},
+        {"NoGregorianLeapDay1500", Date(1500, 2, 28), Days(1), 1, Date(1500, 3, 1)},
+        {"HoursIntoDays", Date(2000, 2, 28, 20), Date(0, 0, 0, 30), 0, Date(2000, 3, 1, 2)},
+        {"MonthsIntoYears", Date(2000, 11, 15), Date(0, 3, 0), 0, Date(2001, 2, 15)},
+        {"DayBeyondTheMonthRunsOn", Date(2001, 1, 31), Date(0, 1, 0), 0, Date(2001, 3, 3)},
+        {"YearsKeepTheDay", Date(1999, 7, 4, 5, 6, 7.5), Date(-2000, 0, 0), 0, Date(-1, 7, 4, 5, 6, 7.5)},
+        {"IntoYearZero", Date(1, 1, 1), Days(-1), 0, Date(0, 12, 31)},
+        {"BorrowIntoTheYearBefore", Date(2000, 1, 1, 0, 0, 0.2), Seconds(-0.5), 0, Date(1999, 12, 31, 23, 59, 59.7)},
+        {"BorrowMinutes", Date(2000, 1, 1, 0, 0, 30.0), Date(0, 0, 0, 0, -90), 0, Date(1999, 12, 31, 22, 30, 30.0)},
+        {"BorrowMonths", Date(2000, 1, 15), Date(0, -13, 0), 0, Date(1998, 12, 15)},
+        {"BackOverTheSwitch", Date(1582, 10, 15), Days(-1), 0, Date(1582, 10, 4)},
+        {"ManySecondsAtOnce", Date(2000, 1, 1), Seconds(86400.0 * 366 + 3661.25), 0, Date(2001, 1, 1, 1, 1, 1.25)},
+        {"ZeroDeltaTidiesTheRecord", Date(2000, 1, 32, 24, 60, 60.0), Seconds(0.0), 0, Date(2000, 2, 2, 1, 1, 0.0)},
+        {"NaNSecondsCountAsNone", Date(2000, 1, 1, 0, 0, 10.0), Seconds(std::nan("")), 0, Date(2000, 1, 1, 0, 0, 10.0)},
+    };
+    for (const auto& row : rows) {
+        ACL_DATETIME date = row.date;
+        ChangeDate(&date, &row.delta, row.calendar);
+        EXPECT_TRUE(SameMoment(date, row.expected, 1e-9)) << row.name;
+    }
 }
-
-ACL_DATETIME Seconds(double s)
-{
-    return Date(0, 0, 0, 0, 0, s);
-}
-
-ACL_DATETIME Days(int d)
-{
-    return Date(0, 0, d);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Carries, ChangeDateCases,
-    testing::Values(
-        ChangeCase{"SecondsIntoTheNextMinute", Date(2000, 1, 1, 0, 0, 59.7), Seconds(0.5), 0, Date(2000, 1, 1, 0, 1, 0.2)},
-        ChangeCase{"SecondsIntoTheNextYear", Date(1999, 12, 31, 23, 59, 59.6), Seconds(0.5), 0, Date(2000, 1, 1, 0, 0, 0.1)},
-        ChangeCase{"NoCarryBelowAMinute", Date(2000, 1, 1, 0, 0, 59.4), Seconds(0.5), 0, Date(2000, 1, 1, 0, 0, 59.9)},
-        ChangeCase{"IntoTheGregorianCalendar", Date(1582, 10, 4, 23, 59, 59.6), Seconds(0.5), 0, Date(1582, 10, 15, 0, 0, 0.1)},
-        ChangeCase{"GregorianThroughout", Date(1582, 10, 4, 23, 59, 59.6), Seconds(0.5), 1, Date(1582, 10, 5, 0, 0, 0.1)},
-        ChangeCase{"LeapDay2000", Date(2000, 2, 28), Days(1), 0, Date(2000, 2, 29)},
-        ChangeCase{"AfterLeapDay2000", Date(2000, 2, 29), Days(1), 0, Date(2000, 3, 1)},
-        ChangeCase{"NoLeapDay1900", Date(1900, 2, 28), Days(1), 0, Date(1900, 3, 1)},
-        ChangeCase{"JulianLeapDay1500", Date(1500, 2, 28), Days(1), 0, Date(1500, 2, 29)},
-        ChangeCase{"NoGregorianLeapDay1500", Date(1500, 2, 28), Days(1), 1, Date(1500, 3, 1)},
-        ChangeCase{"HoursIntoDays", Date(2000, 2, 28, 20), Date(0, 0, 0, 30), 0, Date(2000, 3, 1, 2)},
-        ChangeCase{"MonthsIntoYears", Date(2000, 11, 15), Date(0, 3, 0), 0, Date(2001, 2, 15)},
-        ChangeCase{"DayBeyondTheMonthRunsOn", Date(2001, 1, 31), Date(0, 1, 0), 0, Date(2001, 3, 3)},
-        ChangeCase{"YearsKeepTheDay", Date(1999, 7, 4, 5, 6, 7.5), Date(-2000, 0, 0), 0, Date(-1, 7, 4, 5, 6, 7.5)},
-        ChangeCase{"IntoYearZero", Date(1, 1, 1), Days(-1), 0, Date(0, 12, 31)},
-        ChangeCase{"BorrowASecond", Date(2000, 3, 1), Seconds(-1.0), 0, Date(2000, 2, 29, 23, 59, 59.0)},
-        ChangeCase{"BorrowIntoTheYearBefore", Date(2000, 1, 1, 0, 0, 0.2), Seconds(-0.5), 0, Date(1999, 12, 31, 23, 59, 59.7)},
-        ChangeCase{"BorrowMinutes", Date(2000, 1, 1, 0, 0, 30.0), Date(0, 0, 0, 0, -90), 0, Date(1999, 12, 31, 22, 30, 30.0)},
-        ChangeCase{"BorrowMonths", Date(2000, 1, 15), Date(0, -13, 0), 0, Date(1998, 12, 15)},
-        ChangeCase{"BackOverTheSwitch", Date(1582, 10, 15), Days(-1), 0, Date(1582, 10, 4)},
-        ChangeCase{"ManySecondsAtOnce", Date(2000, 1, 1), Seconds(86400.0 * 366 + 3661.25), 0, Date(2001, 1, 1, 1, 1, 1.25)},
-        ChangeCase{"ZeroDeltaTidiesTheRecord", Date(2000, 1, 32, 24, 60, 60.0), Seconds(0.0), 0, Date(2000, 2, 2, 1, 1, 0.0)}),
-    [](const testing::TestParamInfo<ChangeCase>& info) { return info.param.name; });
 
 TEST(ChangeDate, StaysDefinedForAnyDelta)
 {
@@ -286,10 +197,6 @@ TEST(ChangeDate, StaysDefinedForAnyDelta)
             EXPECT_TRUE(IsValidDate(date));
         }
     }
-    ACL_DATETIME date = Date(2000, 1, 1, 0, 0, 10.0);
-    const ACL_DATETIME nanDelta = Seconds(nan);
-    ChangeDate(&date, &nanDelta, 0);
-    EXPECT_TRUE(SameDate(date, Date(2000, 1, 1, 0, 0, 10.0), 0.0)) << "NaN seconds count as none";
 }
 
 }  // namespace

@@ -5,18 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
 using namespace ZenScrollSkin;
 
-CSize ScreenDpi()
+std::pair<LONG, LONG> Sides(SIZE size)
 {
-    const HDC screen = ::GetDC(nullptr);
-    const CSize dpi(::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY));
-    ::ReleaseDC(nullptr, screen);
-    return dpi;
+    return {size.cx, size.cy};
 }
 
 COLORREF PixelOf(HBITMAP bitmap, int x, int y)
@@ -29,98 +28,70 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y)
     return colour;
 }
 
-TEST(ScrollSkinBitmap, IsFoundThroughTheResourceChain)
-{
-    CBitmap skin;
-    ASSERT_TRUE(skin.LoadBitmap(IDB_ZEN_SCROLL_SKIN));
-    EXPECT_EQ(skin.GetSize().cx, 153);
-    EXPECT_EQ(skin.GetSize().cy, 51);
-}
-
 TEST(CResScaleGetSize, ScalesTheDesignSizeOrHonoursAskedSides)
 {
-    const CSize dpi = ScreenDpi();
     CWindowDC screen(nullptr);
+    const int dpiX = screen.GetDeviceCaps(LOGPIXELSX);
+    const int dpiY = screen.GetDeviceCaps(LOGPIXELSY);
     const struct {
         int designWidth, designHeight;
         BOOL keepAspect;
         int width, height;
         CSize expected;
     } rows[] = {
-        {153, 51, TRUE, 0, 0, CSize(::MulDiv(153, dpi.cx, 96), ::MulDiv(51, dpi.cx, 96))},
-        {153, 51, FALSE, 0, 0, CSize(::MulDiv(153, dpi.cx, 96), ::MulDiv(51, dpi.cy, 96))},
+        {153, 51, TRUE, 0, 0, CSize(::MulDiv(153, dpiX, 96), ::MulDiv(51, dpiX, 96))},
         {153, 51, TRUE, 306, 0, CSize(306, 102)},
         {153, 51, TRUE, 0, 17, CSize(51, 17)},
-        {153, 51, FALSE, 306, 0, CSize(306, ::MulDiv(51, dpi.cy, 96))},
+        {153, 51, FALSE, 306, 0, CSize(306, ::MulDiv(51, dpiY, 96))},
         {153, 51, TRUE, 10, 20, CSize(10, 20)},
         {0, 51, TRUE, 0, 0, CSize(0, 0)},
         {153, -1, TRUE, 306, 0, CSize(0, 0)},
     };
     for (const auto& row : rows) {
         const CResScale scale(row.designWidth, row.designHeight, row.keepAspect);
-        const CSize size = scale.GetSize(&screen, row.width, row.height);
-        EXPECT_EQ(size.cx, row.expected.cx) << row.designWidth << "x" << row.designHeight << " asked " << row.width;
-        EXPECT_EQ(size.cy, row.expected.cy) << row.designWidth << "x" << row.designHeight << " asked " << row.width;
+        EXPECT_EQ(Sides(scale.GetSize(&screen, row.width, row.height)), Sides(row.expected))
+            << row.designWidth << "x" << row.designHeight << " asked " << row.width << "x" << row.height;
     }
     EXPECT_EQ(CResScale(153, 51, TRUE).GetSize(nullptr).cx, 0);
 }
 
-TEST(CResScaleGetBitmap, StretchesTheSourceToTheScaledSize)
+TEST(CResScaleGetBitmap, StretchesTheSkinOrRefusesWhatItCannotScale)
 {
     CBitmap skin;
-    ASSERT_TRUE(skin.LoadBitmap(IDB_ZEN_SCROLL_SKIN));
+    ASSERT_TRUE(skin.LoadBitmap(IDB_ZEN_SCROLL_SKIN)) << "the skin is found through the resource chain";
+    EXPECT_EQ(Sides(skin.GetSize()), Sides(CSize(153, 51)));
     CWindowDC screen(nullptr);
     const CResScale scale(153, 51, TRUE);
 
     CBitmap doubled;
     ASSERT_TRUE(scale.GetBitmap(&screen, doubled, skin, 306, 0));
-    EXPECT_EQ(doubled.GetSize().cx, 306);
-    EXPECT_EQ(doubled.GetSize().cy, 102);
+    EXPECT_EQ(Sides(doubled.GetSize()), Sides(CSize(306, 102)));
     // Flat areas keep their colour: the middle of each cell's flat part, twice as far out.
     const POINT flat[] = {{kTrack * 17 + 8, 8}, {kSizeBox * 17 + 8, 25}, {kDisabled * 17 + 8, 2 * 17 + 8}};
     for (const POINT& at : flat)
         EXPECT_EQ(PixelOf(doubled, at.x * 2, at.y * 2), PixelOf(skin, at.x, at.y)) << at.x << "," << at.y;
 
-    CBitmap atScreen;
-    ASSERT_TRUE(scale.GetBitmap(&screen, atScreen, skin, 0, 0));
-    EXPECT_EQ(atScreen.GetSize().cx, scale.GetSize(&screen).cx);
-}
-
-TEST(CResScaleGetBitmap, RefusesWhatItCannotScale)
-{
-    CWindowDC screen(nullptr);
-    const CResScale scale(153, 51, TRUE);
-    CBitmap skin;
-    ASSERT_TRUE(skin.LoadBitmap(IDB_ZEN_SCROLL_SKIN));
-    CBitmap empty;
     CBitmap out;
     ASSERT_TRUE(out.CreateCompatibleBitmap(screen, 4, 4));
-
     EXPECT_FALSE(scale.GetBitmap(nullptr, out, skin, 0, 0));
     EXPECT_EQ(out.GetSafeHandle(), nullptr) << "a failed call leaves the output empty";
+    CBitmap empty;
     EXPECT_FALSE(scale.GetBitmap(&screen, out, empty, 0, 0));
     EXPECT_FALSE(scale.GetBitmap(&screen, out, skin, CResScale::kMaxSide + 1, 0));
     EXPECT_FALSE(CResScale(0, 0, TRUE).GetBitmap(&screen, out, skin, 0, 0));
-
     // A source held by another device context cannot be read from.
     const HDC holder = ::CreateCompatibleDC(screen);
     const HGDIOBJ old = ::SelectObject(holder, skin.GetSafeHandle());
     EXPECT_FALSE(scale.GetBitmap(&screen, out, skin, 0, 0));
     ::SelectObject(holder, old);
     ::DeleteDC(holder);
-    EXPECT_TRUE(scale.GetBitmap(&screen, out, skin, 0, 0));
+    ASSERT_TRUE(scale.GetBitmap(&screen, out, skin, 0, 0));
+    EXPECT_EQ(Sides(out.GetSize()), Sides(scale.GetSize(&screen))) << "no size asked: the design size at the screen's dpi";
 }
 
 SCROLLINFO Info(int nMin, int nMax, UINT nPage, int nPos)
 {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    info.nMin = nMin;
-    info.nMax = nMax;
-    info.nPage = nPage;
-    info.nPos = nPos;
-    return info;
+    return SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL, nMin, nMax, nPage, nPos, 0};
 }
 
 TEST(CZenScrollLayout, PlacesTheThumbByThePagesShareOfTheRange)
@@ -147,11 +118,8 @@ TEST(CZenScrollLayout, PlacesTheThumbByThePagesShareOfTheRange)
         const CZenScrollLayout layout = CZenScrollLayout::Compute(bar, row.info, 17, 8, row.enabled);
         EXPECT_EQ(layout.up, CRect(0, 0, 17, 17)) << row.name;
         EXPECT_EQ(layout.down, CRect(0, 200, 17, 217)) << row.name;
-        if (row.thumb.IsRectEmpty()) {
-            EXPECT_TRUE(layout.thumb.IsRectEmpty()) << row.name;
-        } else {
-            EXPECT_EQ(layout.thumb, row.thumb) << row.name << ": top " << layout.thumb.top << " bottom " << layout.thumb.bottom;
-        }
+        EXPECT_EQ(layout.thumb.IsRectEmpty() ? CRect() : layout.thumb, row.thumb)
+            << row.name << ": top " << layout.thumb.top << " bottom " << layout.thumb.bottom;
     }
 }
 
@@ -184,27 +152,15 @@ TEST(CZenScrollLayout, HitTestsAndDragsLikeTheSystem)
     EXPECT_EQ(layout.PosFromThumbTop(1000), 90);
 }
 
-// A visible window with a list box of 100 rows whose vertical bar carries the skin.
+// A visible list box of 100 rows whose vertical bar carries the skin.
 class SkinnedList : public testing::Test {
 protected:
     static constexpr int kItems = 100;
-    static constexpr UINT kDestroyList = WM_APP + 1;
 
     void SetUp() override
     {
-        static const ATOM atom = [] {
-            WNDCLASSW wc{};
-            wc.lpfnWndProc = &SkinnedList::Proc;
-            wc.hInstance = ::GetModuleHandleW(nullptr);
-            wc.lpszClassName = L"KivScrollSkinTestHost";
-            return ::RegisterClassW(&wc);
-        }();
-        (void)atom;
-        m_hHost = ::CreateWindowExW(0, L"KivScrollSkinTestHost", L"", WS_POPUP | WS_VISIBLE, 50, 50, 260, 330,
-                                    nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-        m_hList = ::CreateWindowExW(0, L"ListBox", L"",
-                                    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-                                    10, 10, 200, 300, m_hHost, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        m_hList = ::CreateWindowExW(0, L"ListBox", L"", WS_POPUP | WS_VISIBLE | WS_BORDER | WS_VSCROLL |
+                                    LBS_NOINTEGRALHEIGHT, 60, 60, 200, 300, nullptr, nullptr, nullptr, nullptr);
         for (int i = 0; i < kItems; ++i)
             ::SendMessageW(m_hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"row"));
         m_list.Attach(m_hList);
@@ -215,29 +171,10 @@ protected:
         ASSERT_TRUE(CResScale(153, 51, TRUE).GetBitmap(&dc, m_skin, source, 0, 0));
         m_cell = CSize(m_skin.GetSize().cx / ZenScrollSkin::kColumns, m_skin.GetSize().cy / ZenScrollSkin::kRows);
         ASSERT_TRUE(SkinWndScroll(&m_list, m_skin));
-        Repaint();
-    }
-
-    void TearDown() override
-    {
-        if (::IsWindow(m_hList))
-            m_list.Detach();
-        ::DestroyWindow(m_hHost);
-    }
-
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == kDestroyList) {
-            ::DestroyWindow(reinterpret_cast<HWND>(lParam));
-            return 0;
-        }
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    }
-
-    void Repaint()
-    {
         ::RedrawWindow(m_hList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     }
+
+    void TearDown() override { ::DestroyWindow(m_list.Detach()); }
 
     // The bar and its parts, in the list's window coordinates.
     CZenScrollLayout Layout() const
@@ -291,36 +228,29 @@ protected:
         return client.bottom / static_cast<int>(::SendMessageW(m_hList, LB_GETITEMHEIGHT, 0, 0));
     }
 
-    HWND m_hHost = nullptr;
     HWND m_hList = nullptr;
     CListBox m_list;
     CBitmap m_skin;
     CSize m_cell;
 };
 
-TEST_F(SkinnedList, PaintsTheBarFromTheSkin)
-{
-    const CZenScrollLayout layout = Layout();
-    ASSERT_FALSE(layout.thumb.IsRectEmpty());
-    const int middle = (layout.track.left + layout.track.right) / 2;
-    EXPECT_EQ(WindowPixel(middle, layout.thumb.bottom + 4), SkinPixel(kTrack, kNormal, m_cell.cx / 2, 4));
-    EXPECT_EQ(WindowPixel(middle, layout.thumb.top + m_cell.cy / 2 + 1),
-              SkinPixel(kThumbTop, kNormal, m_cell.cx / 2, m_cell.cy / 2 + 1));
-    EXPECT_EQ(WindowPixel(layout.up.left + 1, layout.up.top + 1), SkinPixel(kUpArrow, kNormal, 1, 1));
-    EXPECT_EQ(WindowPixel(layout.down.left + 1, layout.down.bottom - 2), SkinPixel(kDownArrow, kNormal, 1, m_cell.cy - 2));
-}
-
-TEST_F(SkinnedList, RepaintsAfterTheSystemMovedItsThumb)
+TEST_F(SkinnedList, PaintsTheBarFromTheSkinAndFollowsTheSystemsThumb)
 {
     const CZenScrollLayout before = Layout();
+    ASSERT_FALSE(before.thumb.IsRectEmpty());
+    const int middle = (before.track.left + before.track.right) / 2;
+    const COLORREF track = SkinPixel(kTrack, kNormal, m_cell.cx / 2, 4);
+    const COLORREF thumb = SkinPixel(kThumbTop, kNormal, m_cell.cx / 2, m_cell.cy / 2 + 1);
+    EXPECT_EQ(WindowPixel(middle, before.thumb.bottom + 4), track);
+    EXPECT_EQ(WindowPixel(middle, before.thumb.top + m_cell.cy / 2 + 1), thumb);
+    EXPECT_EQ(WindowPixel(before.up.left + 1, before.up.top + 1), SkinPixel(kUpArrow, kNormal, 1, 1));
+    EXPECT_EQ(WindowPixel(before.down.left + 1, before.down.bottom - 2), SkinPixel(kDownArrow, kNormal, 1, m_cell.cy - 2));
+
     ::SendMessageW(m_hList, LB_SETTOPINDEX, 50, 0);
     const CZenScrollLayout after = Layout();
     ASSERT_GT(after.thumb.top, before.thumb.bottom);
-    const int middle = (after.track.left + after.track.right) / 2;
-    EXPECT_EQ(WindowPixel(middle, before.thumb.top + m_cell.cy / 2 + 1), SkinPixel(kTrack, kNormal, m_cell.cx / 2, 4))
-        << "where the thumb was, the track shows";
-    EXPECT_EQ(WindowPixel(middle, after.thumb.top + m_cell.cy / 2 + 1),
-              SkinPixel(kThumbTop, kNormal, m_cell.cx / 2, m_cell.cy / 2 + 1));
+    EXPECT_EQ(WindowPixel(middle, before.thumb.top + m_cell.cy / 2 + 1), track) << "where the thumb was, the track shows";
+    EXPECT_EQ(WindowPixel(middle, after.thumb.top + m_cell.cy / 2 + 1), thumb);
 }
 
 TEST_F(SkinnedList, PressesOnThePartsScrollTheList)
@@ -340,22 +270,11 @@ TEST_F(SkinnedList, PressesOnThePartsScrollTheList)
     for (const auto& row : rows) {
         ::SendMessageW(m_hList, LB_SETTOPINDEX, row.startTop, 0);
         const CZenScrollLayout layout = Layout();
-        const int x = (layout.up.left + layout.up.right) / 2;
-        POINT at{x, 0};
-        switch (row.part) {
-        case ZenScrollPart::LineUp:
-            at.y = (layout.up.top + layout.up.bottom) / 2;
-            break;
-        case ZenScrollPart::LineDown:
-            at.y = (layout.down.top + layout.down.bottom) / 2;
-            break;
-        case ZenScrollPart::PageUp:
-            at.y = layout.thumb.top - 2;
-            break;
-        default:
-            at.y = layout.thumb.bottom + 1;
-            break;
-        }
+        const CPoint up = layout.up.CenterPoint(), down = layout.down.CenterPoint();
+        const POINT at{up.x, row.part == ZenScrollPart::LineUp     ? up.y
+                             : row.part == ZenScrollPart::LineDown ? down.y
+                             : row.part == ZenScrollPart::PageUp   ? layout.thumb.top - 2
+                                                                   : layout.thumb.bottom + 1};
         ASSERT_EQ(layout.HitTest(at), row.part) << row.name;
         Press(at);
         EXPECT_EQ(TopIndex(), row.expectedTop) << row.name;
@@ -378,7 +297,7 @@ TEST_F(SkinnedList, DraggingTheThumbFollowsThePointer)
 TEST_F(SkinnedList, ADisabledBarIsDrawnDisabledAndIgnoresPresses)
 {
     ::EnableWindow(m_hList, FALSE);
-    Repaint();
+    ::RedrawWindow(m_hList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
     const CZenScrollLayout layout = Layout();
     const int middle = (layout.track.left + layout.track.right) / 2;
     EXPECT_EQ(WindowPixel(middle, (layout.track.top + layout.track.bottom) / 2), SkinPixel(kDisabled, 2, m_cell.cx / 2, 4));
@@ -388,13 +307,9 @@ TEST_F(SkinnedList, ADisabledBarIsDrawnDisabledAndIgnoresPresses)
 
 TEST_F(SkinnedList, SurvivesItsWindowDyingDuringAPress)
 {
-    const CZenScrollLayout layout = Layout();
     m_list.Detach();
-    ::PostMessageW(m_hHost, kDestroyList, 0, reinterpret_cast<LPARAM>(m_hList));
-    RECT window{};
-    ::GetWindowRect(m_hList, &window);
-    const POINT at{(layout.down.left + layout.down.right) / 2 + window.left, (layout.down.top + layout.down.bottom) / 2 + window.top};
-    ::SendMessageW(m_hList, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(at.x, at.y));
+    ::PostMessageW(m_hList, WM_CLOSE, 0, 0);  // handled inside the press's own message loop
+    Press(Layout().down.CenterPoint());
     EXPECT_FALSE(::IsWindow(m_hList));
     EXPECT_EQ(::GetCapture(), nullptr);
 }
