@@ -21,9 +21,9 @@
 // record's text and described by its marks, each by its column heading and on or off, a chosen
 // radio mark by the word it stands for ("表示 オン, 放射点 オフ, 名称 オフ, 日本語").
 template <class TList>
-class CMarkListAccessible : public CAccessibleControl {
+class CMarkListAccessible : public CAccessibleList {
 public:
-    explicit CMarkListAccessible(const TList& list) : CAccessibleControl(list.m_hWnd), m_list(list) {}
+    explicit CMarkListAccessible(const TList& list) : CAccessibleList(list.m_hWnd), m_list(list) {}
 
 protected:
     long Rows() const override { return m_list.GetCount(); }
@@ -64,11 +64,6 @@ protected:
             }
             strDescription += (strDescription.IsEmpty() ? L"" : L", ") + part;
         }
-        return true;
-    }
-    bool Role(long nChild, long& nRole) const override
-    {
-        nRole = nChild == 0 ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
         return true;
     }
     bool State(long nChild, long& nState) const override

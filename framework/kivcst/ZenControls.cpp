@@ -80,9 +80,9 @@ protected:
 };
 
 // The check list as a screen reader reads it: one row per entry, named by its text, ticked or not.
-class CCheckListAccessible : public CAccessibleControl {
+class CCheckListAccessible : public CAccessibleList {
 public:
-    explicit CCheckListAccessible(const CZenListBoxCheck& list) : CAccessibleControl(list.m_hWnd), m_list(list) {}
+    explicit CCheckListAccessible(const CZenListBoxCheck& list) : CAccessibleList(list.m_hWnd), m_list(list) {}
 
 protected:
     long Rows() const override { return m_list.GetCount(); }
@@ -91,11 +91,6 @@ protected:
         if (nChild == 0)
             return false;
         strName = m_list.GetText(static_cast<int>(nChild - 1));
-        return true;
-    }
-    bool Role(long nChild, long& nRole) const override
-    {
-        nRole = nChild == 0 ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
         return true;
     }
     bool State(long nChild, long& nState) const override

@@ -77,3 +77,15 @@ private:
 
 // The caption of a control as a screen reader reads it: mnemonic marks taken out ("&&" is "&").
 KIVFW_API CString AfxAccessibleCaption(const CString& strCaption);
+
+// A list that draws its own rows: the control answers as a list, each row as one of its items.
+class CAccessibleList : public CAccessibleControl {
+protected:
+    using CAccessibleControl::CAccessibleControl;
+
+    bool Role(long nChild, long& nRole) const override
+    {
+        nRole = nChild == 0 ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
+        return true;
+    }
+};

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -48,6 +49,23 @@ TEST(Geography, OkSendsTheStatementsInOrder)
             at = std::find(at, statements.end(), statement);
             EXPECT_NE(at, statements.end()) << values << ": " << testing::PrintToString(statement);
         }
+    }
+}
+
+// Typing or the spin cannot take the radius out of 1 to 300 km.
+TEST(Geography, TheRadiusStaysWithinOneToThreeHundred)
+{
+    const std::pair<const char*, std::vector<std::wstring>> cases[] = {
+        {"40", {L"type 1565 301"}}, {"300", {L"spin 1566 up"}}, {"40", {L"type 1565 0"}}, {"1", {L"spin 1566 down"}}};
+    const wchar_t* const sent[] = {L"Radius = 300", L"Radius = 300", L"Radius = 1", L"Radius = 1"};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const std::string state = kPath + "Visible = TRUE\n" + kPath + "Radius = " + cases[i].first + "\n";
+        std::vector<std::wstring> actions = cases[i].second;
+        actions.push_back(L"ok");
+        const auto statements = kivtest::Run({L"CDlgGeography81", state, false, {L"terrain=1"}, actions, {}}).Statements();
+        EXPECT_NE(std::find(statements.begin(), statements.end(), L"Solar.Planet.Earth.Landscape." + std::wstring(sent[i])),
+                  statements.end())
+            << cases[i].first << " " << testing::PrintToString(cases[i].second);
     }
 }
 

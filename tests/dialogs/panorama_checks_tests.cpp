@@ -12,6 +12,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -68,16 +69,25 @@ TEST(PanoramaChecks, TheDayPictureIsCheckedAtOpening)
 // The night picture is used when the dialog's own store says so (decimal text).
 TEST(PanoramaChecks, OkRefusesANightPictureOfAnotherSize)
 {
-    const std::wstring small = Picture(L"night-small.png", MakePng(1024, 256));
-    const auto refused = RunPanorama({L"night=" + small}, {L"ok", L"dump", L"cancel"}, {{L"UseNightFile", L"1"}});
-    EXPECT_EQ(refused.Messages(), std::vector<std::wstring>{L"info 画像サイズが一致していません。昼景画像、マスク画像、夜景画像は"
-                                                            L"ピクセルサイズが同一である必要があります。"});
-    EXPECT_EQ(refused.result, kivhost::RunResult::Cancel);
+    // Smaller both ways, and as wide as the day picture but less high.
+    for (const auto& [name, width, height] : {std::tuple{L"night-small.png", 1024, 256}, std::tuple{L"night-low.png", 2048, 256}}) {
+        const std::wstring night = Picture(name, MakePng(width, height));
+        const auto refused = RunPanorama({L"night=" + night}, {L"ok", L"dump", L"cancel"}, {{L"UseNightFile", L"1"}});
+        EXPECT_EQ(refused.Messages(), std::vector<std::wstring>{L"info 画像サイズが一致していません。昼景画像、マスク画像、夜景画像は"
+                                                                L"ピクセルサイズが同一である必要があります。"})
+            << width << "x" << height;
+        EXPECT_EQ(refused.result, kivhost::RunResult::Cancel);
+    }
 
+    // Ticked by the user on a store that said no: OK takes the picture and remembers the choice.
     const std::wstring same = Picture(L"night.png", MakePng(2048, 512));
-    const auto accepted = RunPanorama({L"night=" + same}, {L"ok"}, {{L"UseNightFile", L"1"}});
+    const auto accepted = RunPanorama({L"night=" + same}, {L"click " + std::to_wstring(IDC_PANORAMA_CHK_NIGHT), L"ok"},
+                                      {{L"UseNightFile", L"0"}});
     EXPECT_TRUE(accepted.Messages().empty());
     EXPECT_EQ(accepted.result, kivhost::RunResult::Ok);
+    int stored = -1;
+    CRegistry::Read(L"Dialog\\Panorama", L"UseNightFile", -1, &stored, 0);
+    EXPECT_EQ(stored, 1);
 }
 
 // One arrow of the spin adds five, the other takes five away; the ends hold, and typing clamps.

@@ -60,7 +60,9 @@ check missing-state "a missing state file exits with 2" 2 $?
 
 # A soak of every dialog, plainly and against a hostile host: one line each, and no growth.
 dialogs=$(host --list | wc -l)
-for seed in none 4; do
+# Seed 5 soaks every dialog in about a minute; seeds whose count answers list a million rows take
+# several (such counts are the hostile_count test's).
+for seed in none 5; do
   extra=(); [ "$seed" = none ] || extra=(--hostile "$seed")
   soak=$(host --soak 30 "${extra[@]}" --open all | tr -d '\r')
   rc=$?
