@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,16 @@ double Floor(kivhost::HostSession& session, const std::vector<std::wstring>& que
     return seconds;
 }
 
+// The four mark queries of every object, one object after the other.
+void AskFlags(std::vector<std::wstring>& queries, const std::wstring& prefix,
+              std::initializer_list<const wchar_t*> fields)
+{
+    for (int n = 1; n <= kObjects; ++n) {
+        for (const wchar_t* field : fields)
+            queries.push_back(L"? " + prefix + std::to_wstring(n) + field);
+    }
+}
+
 std::vector<std::wstring> MeteorQueries()
 {
     std::vector<std::wstring> queries = {L"? meteor.swarm.count"};
@@ -129,12 +140,8 @@ std::vector<std::wstring> MeteorQueries()
         queries.push_back(L"? meteor.swarm.no" + std::to_wstring(n) + L".englishname");
     }
     queries.push_back(L"? Meteor.Scatter.Visible");
-    for (int n = 1; n <= kObjects; ++n) {
-        const std::wstring k = L"Meteor.Swarm.Swarm" + std::to_wstring(n);
-        for (const wchar_t* field : {L".Visible", L".Radiant.Visible", L".Radiant.JapaneseName.Visible",
-                                     L".Radiant.EnglishName.Visible"})
-            queries.push_back(L"? " + k + field);
-    }
+    AskFlags(queries, L"Meteor.Swarm.Swarm",
+             {L".Visible", L".Radiant.Visible", L".Radiant.JapaneseName.Visible", L".Radiant.EnglishName.Visible"});
     queries.push_back(L"? Meteor.Multiplier");
     queries.push_back(L"? view.coordinate");
     return queries;
@@ -145,12 +152,8 @@ std::vector<std::wstring> SpacecraftQueries()
     std::vector<std::wstring> queries = {L"? View.Projection", L"? Solar.Spacecraft.Count"};
     for (int n = 1; n <= kObjects; ++n)
         queries.push_back(L"? Solar.Spacecraft.#" + std::to_wstring(n) + L".JapaneseName");
-    for (int n = 1; n <= kObjects; ++n) {
-        const std::wstring k = L"Solar.Spacecraft.#" + std::to_wstring(n);
-        for (const wchar_t* field : {L".Visible", L".JapaneseName.Visible", L".EnglishName.Visible",
-                                     L".Trajectory.Visible"})
-            queries.push_back(L"? " + k + field);
-    }
+    AskFlags(queries, L"Solar.Spacecraft.#",
+             {L".Visible", L".JapaneseName.Visible", L".EnglishName.Visible", L".Trajectory.Visible"});
     // The span of the first craft, selected when the dialog opens.
     queries.push_back(L"? Solar.Spacecraft.#1.data.start");
     queries.push_back(L"? Solar.Spacecraft.#1.data.end");
